@@ -1,0 +1,13 @@
+#pragma once
+// Each group of verbs adds its subcommands to the program; a verb stores its exit status in
+// CommandResult from its callback.
+#include <CLI/CLI.hpp>
+
+inline constexpr int kExitFailure = 1;
+inline constexpr int kExitUsage = 2;
+
+struct CommandResult {
+  int exitCode = 0;
+};
+
+void AddSqlCommands(CLI::App& app, CommandResult& result);

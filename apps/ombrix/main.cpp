@@ -1,0 +1,18 @@
+// ombrix: the command line of the design-time package and its host.
+#include <CLI/CLI.hpp>
+#include <iostream>
+
+#include "Commands.h"
+
+int main(int argc, char** argv) {
+  CLI::App app{"ombrix: design-time tools for the Ombrix data-access components"};
+  app.require_subcommand(1);
+  CommandResult result;
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    const int code = app.exit(e);
+    return e.get_exit_code() == 0 ? code : kExitUsage;
+  }
+  return result.exitCode;
+}

@@ -1,0 +1,82 @@
+#pragma once
+// The component model: ownership, names, design positions, free notifications.
+#include <cstdint>
+#include <vector>
+
+#include "classes/Persistent.h"
+
+enum class TOperation { opInsert, opRemove };
+
+using TComponentState = uint32_t;
+inline constexpr TComponentState csLoading = 1;
+inline constexpr TComponentState csReading = 2;
+inline constexpr TComponentState csWriting = 4;
+inline constexpr TComponentState csDestroying = 8;
+inline constexpr TComponentState csDesigning = 16;
+inline constexpr TComponentState csInline = 32;
+
+// A component owned by another is freed with it. Names are unique among the owner's components
+// (compared without regard to ASCII case) and must be identifiers; the empty name is allowed.
+class TComponent : public TPersistent {
+  OMBRIX_CLASS(TComponent)
+  explicit TComponent(TComponent* owner);
+  ~TComponent() override;
+  TComponent(const TComponent&) = delete;
+  TComponent& operator=(const TComponent&) = delete;
+
+  TComponent* Owner() const { return FOwner; }
+  const String& Name() const { return FName; }
+  // Raises EComponentError "'X' is not a valid component name" or
+  // "A component named X already exists".
+  virtual void SetName(const String& name);
+
+  int ComponentCount() const { return static_cast<int>(FComponents.size()); }
+  TComponent* Components(int index) const;
+  int ComponentIndex() const;
+  void InsertComponent(TComponent* component);
+  void RemoveComponent(TComponent* component);
+  // Null when no owned component has that name (case-insensitive).
+  TComponent* FindComponent(StringView name) const;
+
+  // The designer's stored position of a non-visual component: low 16 bits left, high 16 top.
+  int32_t DesignInfo() const { return FDesignInfo; }
+  void SetDesignInfo(int32_t value) { FDesignInfo = value; }
+
+  TComponentState ComponentState() const { return FComponentState; }
+  bool IsDesigning() const { return (FComponentState & csDesigning) != 0; }
+  // Sets or clears the designing flag on this component and, with children, on what it owns.
+  void SetDesigning(bool value, bool children = true);
+  void SetLoading(bool value);
+
+  // Asks to be told (Notification opRemove) when component is freed. Symmetric, as in the host.
+  void FreeNotification(TComponent* component);
+  void RemoveFreeNotification(TComponent* component);
+  virtual void Notification(TComponent* component, TOperation operation);
+  // Called after a form file finished loading this component and resolving its references.
+  virtual void Loaded();
+
+  // Frees every owned component (last first).
+  void DestroyComponents();
+
+  static bool IsValidIdent(StringView name);
+
+ protected:
+  void SetComponentStateFlag(TComponentState flag, bool on);
+  // Lets a subclass validate names of owned components or rename on insertion.
+  virtual void ValidateRename(TComponent* component, const String& currentName,
+                              const String& newName);
+
+ private:
+  void Insert(TComponent* component);
+  void Remove(TComponent* component);
+
+  TComponent* FOwner = nullptr;
+  String FName;
+  std::vector<TComponent*> FComponents;
+  std::vector<TComponent*> FFreeNotifies;
+  int32_t FDesignInfo = 0;
+  TComponentState FComponentState = 0;
+};
+
+// Registers TComponent and TPersistent with the class registry (idempotent).
+void RegisterClassesUnit();

@@ -1,0 +1,19 @@
+#pragma once
+// String helpers with the host runtime's rules: only ASCII letters fold case.
+#include <cstdint>
+
+#include "rtl/String.h"
+
+int CompareText(StringView a, StringView b);
+bool SameText(StringView a, StringView b);
+String UpperCase(StringView s);
+String LowerCase(StringView s);
+// Removes leading and trailing characters up to and including the blank (codes 0 to 32).
+String Trim(StringView s);
+String TrimRight(StringView s);
+String IntToStr(int64_t value);
+// Raises EConvertError "'text' is not a valid integer value" for anything but a 32-bit integer.
+int32_t StrToInt(StringView text);
+int32_t StrToIntDef(StringView text, int32_t fallback);
+// Case-insensitive (ASCII) search; npos when absent.
+size_t PosText(StringView needle, StringView haystack);

@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include "classes/Component.h"
+
+namespace {
+
+class TWatcher : public TComponent {
+  OMBRIX_CLASS(TWatcher)
+  using TComponent::TComponent;
+  TComponent* Target = nullptr;
+  void Notification(TComponent* component, TOperation operation) override {
+    TComponent::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == Target) Target = nullptr;
+  }
+  int Count() const { return FCount; }
+  void SetCount(int value) { FCount = value; }
+  void Bump(TObject*) { ++FCount; }
+
+ private:
+  int FCount = 0;
+};
+
+const TClassInfo& TWatcher::StaticClass() {
+  static const TClassInfo info =
+      TClassBuilder<TWatcher, TComponent>(STR("TWatcher"))
+          .Creatable()
+          .Prop(STR("Count"), &TWatcher::Count, &TWatcher::SetCount, nullptr, 0)
+          .Method(STR("Bump"), &TWatcher::Bump)
+          .Build();
+  return info;
+}
+
+TEST(Component, OwnerFreesWhatItOwnsAndNamesAreUnique) {
+  TComponent root(nullptr);
+  auto* a = new TComponent(&root);
+  a->SetName(STR("Query1"));
+  auto* b = new TComponent(&root);
+  EXPECT_THROW(b->SetName(STR("QUERY1")), EComponentError);
+  EXPECT_THROW(b->SetName(STR("1abc")), EComponentError);
+  b->SetName(STR("Query2"));
+  EXPECT_EQ(root.ComponentCount(), 2);
+  EXPECT_EQ(root.FindComponent(STR("query2")), b);
+  delete a;
+  EXPECT_EQ(root.ComponentCount(), 1);
+  EXPECT_EQ(root.Components(0), b);
+}
+
+TEST(Component, FreeNotificationClearsReferences) {
+  TComponent root(nullptr);
+  auto* watcher = new TWatcher(&root);
+  TComponent* target = new TComponent(nullptr);
+  watcher->Target = target;
+  watcher->FreeNotification(target);
+  delete target;
+  EXPECT_EQ(watcher->Target, nullptr);
+  // The watcher going first must not leave a dangling back-reference.
+  auto* other = new TComponent(nullptr);
+  watcher->FreeNotification(other);
+  delete watcher;
+  delete other;
+}
+
+TEST(TypInfo, PropertiesAndMethodsByName) {
+  RegisterClass(TWatcher::StaticClass());
+  const TClassInfo* cls = GetClass(STR("twatcher"));
+  ASSERT_NE(cls, nullptr);
+  std::unique_ptr<TObject> obj(cls->Create(nullptr));
+  EXPECT_TRUE(obj->Is<TComponent>());
+  EXPECT_TRUE(obj->ClassNameIs(STR("TWATCHER")));
+  SetOrdProp(obj.get(), STR("count"), 41);
+  CallMethod(TMethod{obj.get(), STR("Bump")}, static_cast<TObject*>(nullptr));
+  EXPECT_EQ(GetOrdProp(obj.get(), STR("Count")), 42);
+  SetStrProp(obj.get(), STR("Name"), STR("W1"));
+  EXPECT_EQ(static_cast<TComponent*>(obj.get())->Name(), STR("W1"));
+  EXPECT_THROW(GetOrdProp(obj.get(), STR("Missing")), EPropertyError);
+  EXPECT_THROW(CallMethod(TMethod{obj.get(), STR("Bump")}, 1), EInvalidCast);
+  // A handler the class does not provide (a user form's event) does nothing.
+  EXPECT_NO_THROW(
+      CallMethod(TMethod{obj.get(), STR("FormCreate")}, static_cast<TObject*>(nullptr)));
+}
+
+}  // namespace
