@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build and test dependencies on Debian 12 (run as root). Does nothing when all are present.
 set -euo pipefail
-packages=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
+packages=(g++ ccache cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
           mariadb-server mariadb-client libmariadb-dev)
 missing=()
 for p in "${packages[@]}"; do
