@@ -55,6 +55,16 @@ class TComponent : public TPersistent {
   // Called after a form file finished loading this component and resolving its references.
   virtual void Loaded();
 
+  // Nesting in form files: a component streamed inside another's block (a control inside its
+  // parent, a persistent field inside its dataset) has that one as its parent component.
+  virtual bool HasParent() const { return false; }
+  virtual TComponent* GetParentComponent() const { return nullptr; }
+  virtual void SetParentComponent(TComponent* parent);
+  // Calls proc for each component that this one streams inside its own block, in order; root
+  // is the component being written (the form). The root itself streams what it owns that has
+  // no parent component.
+  virtual void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) const;
+
   // Frees every owned component (last first).
   void DestroyComponents();
 

@@ -156,3 +156,12 @@ void TComponent::Notification(TComponent* component, TOperation operation) {
 void TComponent::Loaded() {
   SetComponentStateFlag(csLoading, false);
 }
+
+void TComponent::SetParentComponent(TComponent*) {}
+
+void TComponent::GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) const {
+  if (root != this) return;
+  for (TComponent* c : FComponents) {
+    if (!c->HasParent()) proc(c);
+  }
+}
