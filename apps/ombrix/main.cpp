@@ -8,11 +8,15 @@ int main(int argc, char** argv) {
   CLI::App app{"ombrix: design-time tools for the Ombrix data-access components"};
   app.require_subcommand(1);
   CommandResult result;
+  AddSqlCommands(app, result);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
     const int code = app.exit(e);
     return e.get_exit_code() == 0 ? code : kExitUsage;
+  } catch (const std::exception& e) {
+    std::cerr << "ombrix: " << e.what() << '\n';
+    return kExitFailure;
   }
   return result.exitCode;
 }
