@@ -1,0 +1,152 @@
+#pragma once
+// The document model of a form file. It keeps every object, property and value in file order and
+// spelling, known to the class registry or not, together with the source text of each node, so
+// that a document read and written unchanged gives back the same bytes and a changed one differs
+// only in the nodes that changed (docs/form-files.md).
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "rtl/String.h"
+
+enum class TFormEncoding { feUtf8, feWindows1252 };
+
+// How the file was written; nodes rendered anew follow it.
+struct TFormStyle {
+  TFormEncoding Encoding = TFormEncoding::feUtf8;
+  bool Bom = false;
+  std::string LineBreak = "\r\n";
+  bool ApostropheAsCode = false;  // the file writes ' inside strings as #39 rather than ''
+};
+
+// The source text of one node, bytes as found in the file. A node made in code has none.
+struct TFormSource {
+  std::string Leading;       // white space before the node's first token (may hold blank lines)
+  std::string Text;          // the node's tokens, from the first to the last
+  std::string Trailing;      // blanks after the last token, up to and including one line break
+  bool AtLineStart = false;  // the node's first line starts where Leading starts
+  bool Present() const { return !Text.empty(); }
+  // The white space before the node on its own line; empty optional when the node does not
+  // start a line.
+  std::optional<std::string> Indent() const;
+};
+
+enum class TFormValueKind {
+  fvInteger,
+  fvFloat,
+  fvString,
+  fvIdent,  // True, clWindow, Query1, Form2.Query1, a handler name
+  fvSet,
+  fvList,
+  fvCollection,
+  fvBinary
+};
+
+struct TFormItem;
+
+struct TFormValue {
+  TFormValueKind Kind = TFormValueKind::fvIdent;
+  // Integers, floats and identifiers: the spelling (floats are written back as found);
+  // strings: the decoded text (16-bit build: UTF-16; 8-bit build: bytes).
+  String Text;
+  int64_t Int = 0;                         // integers
+  std::vector<String> Names;               // set members
+  std::vector<TFormValue> Items;           // list elements
+  std::vector<TFormItem> CollectionItems;  // collection items
+  std::string Bytes;                       // binary data
+
+  static TFormValue Integer(int64_t value);
+  // A float in the host's style: 18 decimals, or the shortest exponent form when that loses
+  // digits.
+  static TFormValue Float(double value);
+  static TFormValue FloatText(String spelling);
+  static TFormValue Str(String text);
+  static TFormValue Ident(String name);
+  static TFormValue Set(std::vector<String> names);
+  static TFormValue List(std::vector<TFormValue> items);
+  static TFormValue Collection(std::vector<TFormItem> items);
+  static TFormValue Binary(std::string bytes);
+
+  // The value of a float or integer (a suffix s, c or d of a float is ignored).
+  double AsFloat() const;
+  // Equal meaning: identifiers and set members without regard to case, floats by value,
+  // collections item by item; source text is not compared.
+  bool SameAs(const TFormValue& other) const;
+};
+
+struct TFormProperty {
+  String Name;  // dotted for nested objects: "Font.Name", "SQL.Strings"
+  TFormValue Value;
+  int Line = 0;
+  int Column = 0;
+  // "Name = value" as read; for a collection "Name = <", the items keep their own source and
+  // Tail holds the closing ">".
+  TFormSource Source;
+  TFormSource Tail;
+  bool Modified = false;  // written from Value rather than from Source
+
+  TFormProperty() = default;
+  TFormProperty(String name, TFormValue value) : Name(std::move(name)), Value(std::move(value)) {}
+  void SetValue(TFormValue value);
+};
+
+using TFormProperties = std::vector<TFormProperty>;
+
+// Looks a property up by name without regard to case; null when absent.
+TFormProperty* FindFormProperty(TFormProperties& properties, StringView name);
+const TFormProperty* FindFormProperty(const TFormProperties& properties, StringView name);
+
+struct TFormItem {
+  std::optional<int64_t> Order;  // item [n]
+  String ItemClass;              // item TFooItem (a variant some libraries write)
+  TFormProperties Properties;
+  int Line = 0;
+  int Column = 0;
+  TFormSource Head;  // "item ..."
+  TFormSource End;   // "end"
+};
+
+enum class TFormObjectKind { okObject, okInherited, okInline };
+
+class TFormObject {
+ public:
+  TFormObjectKind Kind = TFormObjectKind::okObject;
+  String Name;  // may be empty
+  String ClassName;
+  std::optional<int64_t> Order;  // creation order [n]
+  TFormProperties Properties;
+  int Line = 0;
+  int Column = 0;
+  TFormSource Head;  // "object Name: TClass [n]"
+  TFormSource End;   // "end"
+  bool HeadModified = false;
+
+  TFormObject* Parent() const { return FParent; }
+  int ChildCount() const { return static_cast<int>(FChildren.size()); }
+  TFormObject* Child(int index) const { return FChildren.at(static_cast<size_t>(index)).get(); }
+  int IndexOf(const TFormObject* child) const;  // -1 when not a child
+  // Null when no child has that name (case-insensitive).
+  TFormObject* FindChild(StringView name) const;
+  int Depth() const;
+
+  TFormObject* AddChild(std::unique_ptr<TFormObject> child, int index = -1);
+  // Takes a child out of this object, giving it to the caller.
+  std::unique_ptr<TFormObject> RemoveChild(TFormObject* child);
+  void Rename(const String& name);
+
+ private:
+  TFormObject* FParent = nullptr;
+  std::vector<std::unique_ptr<TFormObject>> FChildren;
+};
+
+class TFormDocument {
+ public:
+  String FileName;  // for messages
+  TFormStyle Style;
+  std::unique_ptr<TFormObject> Root;
+  std::string Trailer;  // bytes after the root's closing line
+};
+
+String FormObjectKindName(TFormObjectKind kind);

@@ -1,0 +1,155 @@
+#include "FormEncoding.h"
+
+namespace {
+
+// 0x80..0x9F of Windows-1252; the five undefined positions map to themselves.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+[[maybe_unused]] char UnicodeToCp1252(char16_t unit) {
+  if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF)) return static_cast<char>(unit);
+  for (int i = 0; i < 32; ++i) {
+    if (kCp1252High[i] == unit) return static_cast<char>(0x80 + i);
+  }
+  return '?';
+}
+
+// Length of the valid UTF-8 sequence at text[i], 0 when it is not one.
+size_t Utf8SequenceLength(std::string_view text, size_t i) {
+  const auto lead = static_cast<unsigned char>(text[i]);
+  if (lead < 0x80) return 1;
+  size_t extra = 0;
+  char32_t cp = 0;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    extra = 1;
+    cp = lead & 0x1F;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    extra = 2;
+    cp = lead & 0x0F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    extra = 3;
+    cp = lead & 0x07;
+  } else {
+    return 0;
+  }
+  if (i + extra >= text.size()) return 0;
+  for (size_t k = 1; k <= extra; ++k) {
+    const auto c = static_cast<unsigned char>(text[i + k]);
+    if ((c & 0xC0) != 0x80) return 0;
+    cp = (cp << 6) | (c & 0x3F);
+  }
+  const bool overlong = (extra == 2 && cp < 0x800) || (extra == 3 && cp < 0x10000);
+  if (overlong || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+  return extra + 1;
+}
+
+bool IsValidUtf8(std::string_view text) {
+  for (size_t i = 0; i < text.size();) {
+    if (static_cast<unsigned char>(text[i]) < 0x80) {
+      ++i;
+      continue;
+    }
+    const size_t n = Utf8SequenceLength(text, i);
+    if (n == 0) return false;
+    i += n;
+  }
+  return true;
+}
+
+bool Printable(uint32_t c) {
+  return c >= 32 && c <= 126;
+}
+
+}  // namespace
+
+char16_t Cp1252ToUnicode(unsigned char byte) {
+  return byte >= 0x80 && byte <= 0x9F ? kCp1252High[byte - 0x80] : byte;
+}
+
+TFormStyle DetectFormStyle(std::string_view bytes) {
+  TFormStyle style;
+  if (bytes.starts_with("\xEF\xBB\xBF")) {
+    style.Bom = true;
+  } else if (!IsValidUtf8(bytes)) {
+    style.Encoding = TFormEncoding::feWindows1252;
+  }
+  const size_t lf = bytes.find_first_of("\r\n");
+  if (lf != std::string_view::npos) {
+    if (bytes[lf] == '\n') {
+      style.LineBreak = "\n";
+    } else {
+      style.LineBreak = lf + 1 < bytes.size() && bytes[lf + 1] == '\n' ? "\r\n" : "\r";
+    }
+  }
+  return style;
+}
+
+void TFormStringBuilder::AddQuoted(std::string_view bytes) {
+  Flush();
+#if OMBRIX_WIDE_STRINGS
+  if (FEncoding == TFormEncoding::feUtf8) {
+    FText += Utf8ToUtf16(bytes);
+  } else {
+    for (char c : bytes) FText += Cp1252ToUnicode(static_cast<unsigned char>(c));
+  }
+#else
+  FText.append(bytes);
+#endif
+}
+
+void TFormStringBuilder::AddCode(uint32_t code) {
+#if OMBRIX_WIDE_STRINGS
+  FText += static_cast<char16_t>(code);
+#else
+  if (code <= 0xFF && (FEncoding == TFormEncoding::feWindows1252 || code < 0x80)) {
+    Flush();
+    FText += static_cast<char>(code);
+  } else {
+    FPendingCodes += static_cast<char16_t>(code);
+  }
+#endif
+}
+
+void TFormStringBuilder::Flush() {
+#if !OMBRIX_WIDE_STRINGS
+  if (FPendingCodes.empty()) return;
+  if (FEncoding == TFormEncoding::feUtf8) {
+    FText += Utf16ToUtf8(FPendingCodes);
+  } else {
+    for (char16_t unit : FPendingCodes) FText += UnicodeToCp1252(unit);
+  }
+  FPendingCodes.clear();
+#endif
+}
+
+String TFormStringBuilder::Take() {
+  Flush();
+  return std::move(FText);
+}
+
+void ForEachFormUnit(const String& text, [[maybe_unused]] TFormEncoding encoding,
+                     const std::function<void(bool quoted, uint32_t code)>& unit) {
+#if OMBRIX_WIDE_STRINGS
+  for (char16_t c : text) unit(Printable(c), c);
+#else
+  const std::string_view bytes = text;
+  for (size_t i = 0; i < bytes.size();) {
+    const auto c = static_cast<unsigned char>(bytes[i]);
+    if (c < 0x80 || encoding == TFormEncoding::feWindows1252) {
+      unit(Printable(c), c);
+      ++i;
+      continue;
+    }
+    const size_t n = Utf8SequenceLength(bytes, i);
+    if (n == 0) {
+      unit(false, c);
+      ++i;
+      continue;
+    }
+    for (char16_t u : Utf8ToUtf16(bytes.substr(i, n))) unit(false, u);
+    i += n;
+  }
+#endif
+}

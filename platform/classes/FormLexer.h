@@ -1,0 +1,64 @@
+#pragma once
+// Splits form text into tokens, keeping their byte offsets and line/column (columns count
+// characters) so that the parser can cut the source of each node.
+#include <cstdint>
+#include <string_view>
+
+#include "FormEncoding.h"
+
+enum class TFormTokenKind { Eof, Ident, Integer, Float, String, Binary, Char };
+
+struct TFormToken {
+  TFormTokenKind Kind = TFormTokenKind::Eof;
+  size_t Start = 0;
+  size_t End = 0;
+  int Line = 1;
+  int Column = 1;
+  char Ch = 0;      // Char tokens
+  int64_t Int = 0;  // Integer tokens
+};
+
+class TFormLexer {
+ public:
+  TFormLexer(std::string_view source, size_t start, TFormEncoding encoding, String fileName);
+
+  const TFormToken& Token() const { return FToken; }
+  // End offset of the token before the current one.
+  size_t PrevEnd() const { return FPrevEnd; }
+  void Next();
+
+  bool IsChar(char c) const { return FToken.Kind == TFormTokenKind::Char && FToken.Ch == c; }
+  // An identifier spelled word, without regard to case (word in lower case).
+  bool IsWord(std::string_view word) const;
+  // The next token after the current one is the character c.
+  bool FollowedBy(char c) const;
+  std::string_view Spelling() const;
+  String TokenString() const;
+  // Appends the current String token's parts to builder.
+  void AppendString(TFormStringBuilder& builder) const;
+  std::string BinaryBytes() const;
+  // How the file writes apostrophes inside strings, for rendering in its style.
+  int DoubledApostrophes() const { return FDoubled; }
+  int CodedApostrophes() const { return FCoded; }
+
+  [[noreturn]] void Error(const String& message) const;
+  [[noreturn]] void ErrorAt(const TFormToken& token, const String& message) const;
+
+ private:
+  void MoveTo(size_t offset);
+  size_t ScanString(size_t i);
+  size_t ScanNumber(size_t i);
+  size_t ScanBinary(size_t i);
+  [[noreturn]] void ErrorHere(size_t offset, const String& message);
+
+  std::string_view FSource;
+  TFormEncoding FEncoding;
+  String FFileName;
+  size_t FPos;
+  int FLine = 1;
+  int FColumn = 1;
+  size_t FPrevEnd;
+  TFormToken FToken;
+  int FDoubled = 0;
+  int FCoded = 0;
+};

@@ -1,0 +1,297 @@
+// Parser of form text into the document model. Each node takes the source text from the end
+// of the node before it: its leading white space, its tokens, and the blanks after them up to
+// one line break, so that the nodes laid end to end give back the file.
+#include <fstream>
+#include <sstream>
+
+#include "FormLexer.h"
+#include "classes/FormText.h"
+#include "rtl/SysUtils.h"
+
+namespace {
+
+class TFormParser {
+ public:
+  TFormParser(std::string_view source, size_t start, const TFormStyle& style,
+              const String& fileName)
+      : FSource(source),
+        FLexer(source, start, style.Encoding, fileName),
+        FLastEnd(start),
+        FEncoding(style.Encoding) {}
+
+  std::unique_ptr<TFormObject> ParseRoot() {
+    auto root = ParseObject();
+    if (FLexer.Token().Kind != TFormTokenKind::Eof) FLexer.Error(STR("End of file expected"));
+    return root;
+  }
+  std::string Rest() const { return std::string(FSource.substr(FLastEnd)); }
+  bool CodesApostrophes() const { return FLexer.CodedApostrophes() > FLexer.DoubledApostrophes(); }
+
+ private:
+  // Opens a node at the current token: its leading white space since the last node.
+  size_t Begin(TFormSource& source) {
+    const size_t start = FLexer.Token().Start;
+    source.Leading.assign(FSource.substr(FLastEnd, start - FLastEnd));
+    source.AtLineStart =
+        FLastEnd == FBodyStart || FSource[FLastEnd - 1] == '\n' || FSource[FLastEnd - 1] == '\r';
+    return start;
+  }
+  // Closes a node after the last consumed token.
+  void Finish(TFormSource& source, size_t start) {
+    const size_t end = FLexer.PrevEnd();
+    source.Text.assign(FSource.substr(start, end - start));
+    size_t i = end;
+    while (i < FSource.size() && FSource[i] != '\r' && FSource[i] != '\n' && FSource[i] > 0 &&
+           static_cast<unsigned char>(FSource[i]) <= ' ') {
+      ++i;
+    }
+    if (i < FSource.size() && FSource[i] == '\r') {
+      ++i;
+      if (i < FSource.size() && FSource[i] == '\n') ++i;
+    } else if (i < FSource.size() && FSource[i] == '\n') {
+      ++i;
+    }
+    source.Trailing.assign(FSource.substr(end, i - end));
+    FLastEnd = i;
+  }
+
+  void Enter() {
+    if (++FDepth > kMaxFormNesting) {
+      FLexer.Error(STR("Nesting deeper than ") + IntToStr(kMaxFormNesting) + STR(" levels"));
+    }
+  }
+  void Leave() { --FDepth; }
+
+  String ExpectIdent(const String& what) {
+    if (FLexer.Token().Kind != TFormTokenKind::Ident) FLexer.Error(what + STR(" expected"));
+    String text = FLexer.TokenString();
+    FLexer.Next();
+    return text;
+  }
+  void ExpectChar(char c) {
+    if (!FLexer.IsChar(c)) {
+      FLexer.Error(STR("'") + String(1, static_cast<Char>(c)) + STR("' expected"));
+    }
+    FLexer.Next();
+  }
+  int64_t ExpectOrder() {
+    ExpectChar('[');
+    if (FLexer.Token().Kind != TFormTokenKind::Integer) FLexer.Error(STR("Integer expected"));
+    const int64_t order = FLexer.Token().Int;
+    FLexer.Next();
+    ExpectChar(']');
+    return order;
+  }
+
+  bool AtObjectStart() const {
+    return FLexer.IsWord("object") || FLexer.IsWord("inherited") || FLexer.IsWord("inline");
+  }
+
+  std::unique_ptr<TFormObject> ParseObject() {
+    Enter();
+    auto object = std::make_unique<TFormObject>();
+    object->Line = FLexer.Token().Line;
+    object->Column = FLexer.Token().Column;
+    const size_t start = Begin(object->Head);
+    if (FLexer.IsWord("inherited")) {
+      object->Kind = TFormObjectKind::okInherited;
+    } else if (FLexer.IsWord("inline")) {
+      object->Kind = TFormObjectKind::okInline;
+    } else if (!FLexer.IsWord("object")) {
+      FLexer.Error(STR("'object', 'inherited' or 'inline' expected"));
+    }
+    FLexer.Next();
+    String first = ExpectIdent(STR("Class name"));
+    if (FLexer.IsChar(':')) {
+      FLexer.Next();
+      object->Name = std::move(first);
+      object->ClassName = ExpectIdent(STR("Class name"));
+    } else {
+      object->ClassName = std::move(first);
+    }
+    if (FLexer.IsChar('[')) object->Order = ExpectOrder();
+    Finish(object->Head, start);
+
+    while (FLexer.Token().Kind == TFormTokenKind::Ident && !FLexer.IsWord("end") &&
+           !AtObjectStart()) {
+      object->Properties.push_back(ParseProperty());
+    }
+    while (AtObjectStart()) object->AddChild(ParseObject());
+    if (!FLexer.IsWord("end")) {
+      FLexer.Error(FLexer.Token().Kind == TFormTokenKind::Eof
+                       ? STR("'end' expected but end of file found")
+                       : STR("'end' expected"));
+    }
+    const size_t endStart = Begin(object->End);
+    FLexer.Next();
+    Finish(object->End, endStart);
+    Leave();
+    return object;
+  }
+
+  String DottedName(const String& what) {
+    String name = ExpectIdent(what);
+    while (FLexer.IsChar('.')) {
+      FLexer.Next();
+      name += STR(".");
+      name += ExpectIdent(what);
+    }
+    return name;
+  }
+
+  TFormProperty ParseProperty() {
+    TFormProperty property;
+    property.Line = FLexer.Token().Line;
+    property.Column = FLexer.Token().Column;
+    const size_t start = Begin(property.Source);
+    property.Name = DottedName(STR("Property name"));
+    ExpectChar('=');
+    if (FLexer.IsChar('<')) {
+      FLexer.Next();
+      Finish(property.Source, start);
+      property.Value = ParseCollection();
+      const size_t tailStart = Begin(property.Tail);
+      ExpectChar('>');
+      Finish(property.Tail, tailStart);
+    } else {
+      property.Value = ParseValue();
+      Finish(property.Source, start);
+    }
+    return property;
+  }
+
+  TFormValue ParseCollection() {
+    Enter();
+    TFormValue value = TFormValue::Collection({});
+    while (FLexer.IsWord("item")) {
+      TFormItem item;
+      item.Line = FLexer.Token().Line;
+      item.Column = FLexer.Token().Column;
+      const size_t start = Begin(item.Head);
+      FLexer.Next();
+      if (FLexer.IsChar(':')) {
+        FLexer.Next();
+        item.ItemClass = ExpectIdent(STR("Item class"));
+      } else if (FLexer.Token().Kind == TFormTokenKind::Ident && FLexer.Token().Line == item.Line &&
+                 !FLexer.IsWord("end") && !FLexer.FollowedBy('=') && !FLexer.FollowedBy('.')) {
+        item.ItemClass = ExpectIdent(STR("Item class"));
+      }
+      if (FLexer.IsChar('[')) item.Order = ExpectOrder();
+      Finish(item.Head, start);
+      while (FLexer.Token().Kind == TFormTokenKind::Ident && !FLexer.IsWord("end")) {
+        item.Properties.push_back(ParseProperty());
+      }
+      if (!FLexer.IsWord("end")) FLexer.Error(STR("'end' expected"));
+      const size_t endStart = Begin(item.End);
+      FLexer.Next();
+      Finish(item.End, endStart);
+      value.CollectionItems.push_back(std::move(item));
+    }
+    if (!FLexer.IsChar('>')) FLexer.Error(STR("'item' or '>' expected"));
+    Leave();
+    return value;
+  }
+
+  TFormValue ParseValue() {
+    const TFormToken& token = FLexer.Token();
+    switch (token.Kind) {
+      case TFormTokenKind::Integer: {
+        TFormValue value = TFormValue::Integer(token.Int);
+        value.Text = FLexer.TokenString();
+        FLexer.Next();
+        return value;
+      }
+      case TFormTokenKind::Float: {
+        TFormValue value = TFormValue::FloatText(FLexer.TokenString());
+        FLexer.Next();
+        return value;
+      }
+      case TFormTokenKind::String:
+        return ParseString();
+      case TFormTokenKind::Ident:
+        return TFormValue::Ident(DottedName(STR("Identifier")));
+      case TFormTokenKind::Binary: {
+        TFormValue value = TFormValue::Binary(FLexer.BinaryBytes());
+        FLexer.Next();
+        return value;
+      }
+      case TFormTokenKind::Char:
+        if (token.Ch == '[') return ParseSet();
+        if (token.Ch == '(') return ParseList();
+        break;
+      case TFormTokenKind::Eof:
+        FLexer.Error(STR("Property value expected but end of file found"));
+    }
+    FLexer.Error(STR("Invalid property value"));
+  }
+
+  TFormValue ParseString() {
+    TFormStringBuilder builder(FEncoding);
+    FLexer.AppendString(builder);
+    FLexer.Next();
+    while (FLexer.IsChar('+')) {
+      FLexer.Next();
+      if (FLexer.Token().Kind != TFormTokenKind::String) FLexer.Error(STR("String expected"));
+      FLexer.AppendString(builder);
+      FLexer.Next();
+    }
+    return TFormValue::Str(builder.Take());
+  }
+
+  TFormValue ParseSet() {
+    FLexer.Next();
+    std::vector<String> names;
+    if (!FLexer.IsChar(']')) {
+      for (;;) {
+        names.push_back(ExpectIdent(STR("Set member")));
+        if (!FLexer.IsChar(',')) break;
+        FLexer.Next();
+      }
+    }
+    ExpectChar(']');
+    return TFormValue::Set(std::move(names));
+  }
+
+  TFormValue ParseList() {
+    Enter();
+    FLexer.Next();
+    std::vector<TFormValue> items;
+    while (!FLexer.IsChar(')')) {
+      if (FLexer.Token().Kind == TFormTokenKind::Eof) FLexer.Error(STR("')' expected"));
+      items.push_back(ParseValue());
+    }
+    FLexer.Next();
+    Leave();
+    return TFormValue::List(std::move(items));
+  }
+
+  std::string_view FSource;
+  TFormLexer FLexer;
+  size_t FLastEnd;
+  size_t FBodyStart = FLastEnd;
+  TFormEncoding FEncoding;
+  int FDepth = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<TFormDocument> ReadFormText(std::string_view bytes, const String& fileName) {
+  auto document = std::make_unique<TFormDocument>();
+  document->FileName = fileName;
+  document->Style = DetectFormStyle(bytes);
+  TFormParser parser(bytes, document->Style.Bom ? 3 : 0, document->Style, fileName);
+  document->Root = parser.ParseRoot();
+  document->Trailer = parser.Rest();
+  document->Style.ApostropheAsCode = parser.CodesApostrophes();
+  return document;
+}
+
+std::unique_ptr<TFormDocument> LoadFormFile(const std::filesystem::path& path) {
+  const String name = FromUtf8(path.string());
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw EFormError(STR("Cannot open file"), name, 0, 0);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  if (in.bad()) throw EFormError(STR("Cannot read file"), name, 0, 0);
+  return ReadFormText(bytes.str(), name);
+}

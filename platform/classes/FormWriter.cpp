@@ -1,0 +1,128 @@
+// Writes a document back: nodes with source text as found, changed and new nodes rendered at
+// the indentation of their neighbours, with the document's line break.
+#include "AtomicFile.h"
+#include "FormRender.h"
+#include "classes/FormText.h"
+
+namespace {
+
+class TFormWriter {
+ public:
+  explicit TFormWriter(const TFormStyle& style) : FStyle(style) {}
+
+  std::string Write(const TFormDocument& document) {
+    if (document.Style.Bom) FOut += "\xEF\xBB\xBF";
+    if (document.Root) Object(*document.Root, "");
+    FOut += document.Trailer;
+    return std::move(FOut);
+  }
+
+ private:
+  void LineStart() {
+    if (!FOut.empty() && FOut.back() != '\n' && FOut.back() != '\r') FOut += FStyle.LineBreak;
+  }
+
+  static std::string IndentOf(const TFormSource& source, const std::string& fallback) {
+    auto indent = source.Indent();
+    return indent ? *indent : fallback;
+  }
+
+  // The indentation of an object's inner nodes: that of the first one read, else two more.
+  static std::string InnerIndent(const TFormProperties& properties, const TFormObject* firstChild,
+                                 const std::string& own) {
+    for (const TFormProperty& p : properties) {
+      if (p.Source.Present()) return IndentOf(p.Source, own + "  ");
+    }
+    if (firstChild != nullptr && firstChild->Head.Present())
+      return IndentOf(firstChild->Head, own + "  ");
+    return own + "  ";
+  }
+
+  void Source(const TFormSource& source) {
+    FOut += source.Leading;
+    FOut += source.Text;
+    FOut += source.Trailing;
+  }
+
+  void Object(const TFormObject& object, const std::string& indent) {
+    std::string own = indent;
+    if (object.Head.Present()) {
+      own = IndentOf(object.Head, indent);
+      FOut += object.Head.Leading;
+      FOut += object.HeadModified ? RenderObjectHeader(object) : object.Head.Text;
+      FOut += object.Head.Trailing;
+    } else {
+      LineStart();
+      FOut += indent + RenderObjectHeader(object) + FStyle.LineBreak;
+    }
+    const std::string inner =
+        InnerIndent(object.Properties, object.ChildCount() > 0 ? object.Child(0) : nullptr, own);
+    for (const TFormProperty& p : object.Properties) Property(p, inner);
+    for (int i = 0; i < object.ChildCount(); ++i) Object(*object.Child(i), inner);
+    if (object.End.Present()) {
+      Source(object.End);
+    } else {
+      LineStart();
+      FOut += own + "end" + FStyle.LineBreak;
+    }
+  }
+
+  void Property(const TFormProperty& property, const std::string& indent) {
+    if (!property.Source.Present()) {
+      LineStart();
+      FOut += indent;
+      RenderProperty(FOut, property, indent, FStyle);
+      FOut += FStyle.LineBreak;
+      return;
+    }
+    const std::string own = IndentOf(property.Source, indent);
+    const bool collectionSource = property.Tail.Present();
+    if (property.Modified) {
+      FOut += property.Source.Leading;
+      RenderProperty(FOut, property, own, FStyle);
+      FOut += collectionSource ? property.Tail.Trailing : property.Source.Trailing;
+      return;
+    }
+    Source(property.Source);
+    if (!collectionSource) return;
+    for (const TFormItem& item : property.Value.CollectionItems) Item(item, own + "  ");
+    Source(property.Tail);
+  }
+
+  void Item(const TFormItem& item, const std::string& indent) {
+    std::string own = indent;
+    if (item.Head.Present()) {
+      own = IndentOf(item.Head, indent);
+      Source(item.Head);
+    } else {
+      LineStart();
+      FOut += indent + RenderItemHeader(item) + FStyle.LineBreak;
+    }
+    const std::string inner = InnerIndent(item.Properties, nullptr, own);
+    for (const TFormProperty& p : item.Properties) Property(p, inner);
+    if (item.End.Present()) {
+      Source(item.End);
+    } else {
+      LineStart();
+      FOut += own + "end";
+    }
+  }
+
+  const TFormStyle& FStyle;
+  std::string FOut;
+};
+
+}  // namespace
+
+std::string WriteFormText(const TFormDocument& document) {
+  return TFormWriter(document.Style).Write(document);
+}
+
+void SaveFormFile(const TFormDocument& document, const std::filesystem::path& path) {
+  const std::string bytes = WriteFormText(document);
+  try {
+    WriteFileAtomically(path, bytes);
+  } catch (const Exception& e) {
+    throw EFormError(e.Message(), FromUtf8(path.string()), 0, 0);
+  }
+}

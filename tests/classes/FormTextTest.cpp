@@ -1,0 +1,269 @@
+#include <gtest/gtest.h>
+
+#include "FormTestFiles.h"
+#include "classes/FormText.h"
+
+namespace {
+
+std::unique_ptr<TFormDocument> Parse(std::string_view text) {
+  return ReadFormText(text, STR("test.dfm"));
+}
+
+template <class Node>
+const TFormProperty& Prop(const Node& node, StringView name) {
+  const TFormProperty* p = FindFormProperty(node.Properties, name);
+  if (p == nullptr) throw std::runtime_error("no property " + ToUtf8(name));
+  return *p;
+}
+
+TEST(FormText, SamplesRoundTripByteForByte) {
+  for (const char* name : kFormSamples) {
+    const std::string bytes = ReadBytes(FormSample(name));
+    ASSERT_FALSE(bytes.empty()) << name;
+    auto document = ReadFormText(bytes, FromUtf8(name));
+    EXPECT_EQ(WriteFormText(*document), bytes) << name;
+  }
+}
+
+TEST(FormText, OddLayoutStillRoundTrips) {
+  // Blank lines, tabs, trailing blanks, several nodes on a line, no final line break.
+  const std::string text =
+      "\r\n\tobject  A :TA [3]  \r\n\r\n  X= 1 Y =2\n\tZ = 'a' +\r\n   #13  +\n 'b'\r\n"
+      "  L = ( 1 'two' three ( 4 ) )  C = < item [7] P = 1 end item\tend item Q = 2 end item TX "
+      "end >\n"
+      "  B = {0a 0B\n cc} object B: TB end\rend";
+  auto document = Parse(text);
+  EXPECT_EQ(WriteFormText(*document), text);
+  const auto& items = FindFormProperty(document->Root->Properties, STR("C"))->Value.CollectionItems;
+  ASSERT_EQ(items.size(), 4u);
+  EXPECT_EQ(items[0].Order, 7);
+  EXPECT_EQ(items[2].Properties.at(0).Name, STR("Q"));
+  EXPECT_EQ(items[3].ItemClass, STR("TX"));
+}
+
+TEST(FormText, ValuesAreDecoded) {
+  auto document = ReadFormText(ReadBytes(FormSample("MainForm.dfm")), STR("MainForm.dfm"));
+  const TFormObject& root = *document->Root;
+  EXPECT_TRUE(document->Style.Bom);
+  EXPECT_EQ(document->Style.LineBreak, "\n");
+  EXPECT_EQ(Prop(root, STR("Caption")).Value.Text, FromUtf8("Клиенты и заказы"));
+  EXPECT_EQ(Prop(root, STR("Font.Height")).Value.Int, -11);
+  EXPECT_EQ(Prop(root, STR("font.style")).Value.Kind, TFormValueKind::fvSet);
+  const TFormObject* edit = root.FindChild(STR("ToolPanel"))->FindChild(STR("SearchEdit"));
+  ASSERT_NE(edit, nullptr);
+  EXPECT_EQ(Prop(*edit, STR("Hint")).Value.Text,
+            STR("Type a part of the company name, the city or the country and press Enter to "
+                "filter the list below"));
+  EXPECT_EQ(Prop(*edit, STR("Anchors")).Value.Names.size(), 3u);
+  const TFormObject* memo = root.FindChild(STR("Notes"));
+  const TFormValue& lines = Prop(*memo, STR("Lines.Strings")).Value;
+  ASSERT_EQ(lines.Items.size(), 5u);
+  EXPECT_EQ(lines.Items[1].Text, FromUtf8("Größe: 12 cm – Preis: 9,99 €"));
+  EXPECT_EQ(lines.Items[2].Text, STR(""));
+  EXPECT_EQ(lines.Items[4].Text, STR("It's done."));
+  const TFormObject* menu = root.FindChild(STR("MainMenu1"))->FindChild(STR("FileMenu"));
+  EXPECT_EQ(Prop(*menu, STR("Caption")).Value.Text, FromUtf8("&Datei – Größe"));
+  const TFormValue& columns = Prop(*root.FindChild(STR("CustomerGrid")), STR("Columns")).Value;
+  ASSERT_EQ(columns.CollectionItems.size(), 4u);
+  EXPECT_EQ(Prop(columns.CollectionItems[2], STR("Title.Caption")).Value.Text, FromUtf8("Город"));
+  const TFormObject* chart = root.FindChild(STR("TreePanel"))->FindChild(STR("Chart1"));
+  EXPECT_DOUBLE_EQ(Prop(*chart, STR("LeftAxis.Maximum")).Value.AsFloat(), 125.5);
+  const TFormObject* logo = root.FindChild(STR("TreePanel"))->FindChild(STR("Logo"));
+  const std::string& picture = Prop(*logo, STR("Picture.Data")).Value.Bytes;
+  EXPECT_EQ(picture.size(), 1u + 7 + 4 + 2 + 178);
+  EXPECT_EQ(picture.substr(1, 7), "TBitmap");
+}
+
+TEST(FormText, WindowsCodePageFile) {
+  auto document = ReadFormText(ReadBytes(FormSample("Einstellungen.dfm")), STR("E.dfm"));
+  EXPECT_EQ(document->Style.Encoding, TFormEncoding::feWindows1252);
+  EXPECT_EQ(document->Style.LineBreak, "\r\n");
+  const TFormValue& caption =
+      Prop(*document->Root->FindChild(STR("GebuehrLabel")), STR("Caption")).Value;
+#if OMBRIX_WIDE_STRINGS
+  EXPECT_EQ(caption.Text, FromUtf8("Gebühr in € (zzgl. MwSt.)"));
+#else
+  EXPECT_EQ(caption.Text, "Geb\xFChr in \x80 (zzgl. MwSt.)");  // bytes as found
+#endif
+}
+
+TEST(FormText, CharacterCodes) {
+  auto document = Parse("object A: TA\n S = 'a'#13#10'b'#$41 + #39''''\n end\n");
+  const String& s = Prop(*document->Root, STR("S")).Value.Text;
+  EXPECT_EQ(s, STR("a\r\nbA''"));
+  // A surrogate pair cut by a segment break still gives one character.
+  auto emoji = Parse("object A: TA\n S = #55357 +\n #56832\n end\n");
+  EXPECT_EQ(ToUtf8(Prop(*emoji->Root, STR("S")).Value.Text), "\xF0\x9F\x98\x80");
+}
+
+TEST(FormText, ChangedPropertyChangesOnlyItsLines) {
+  const std::string bytes = ReadBytes(FormSample("DataModule1.dfm"));
+  auto document = ReadFormText(bytes, STR("DataModule1.dfm"));
+  TFormObject* customers = document->Root->FindChild(STR("Customers"));
+  FindFormProperty(customers->Properties, STR("SQL.Strings"))
+      ->SetValue(TFormValue::List({TFormValue::Str(STR("select * from CUSTOMER"))}));
+  FindFormProperty(customers->Properties, STR("Left"))->SetValue(TFormValue::Integer(136));
+  std::string expected = bytes;
+  const size_t from = expected.find("    SQL.Strings = (");
+  const size_t to = expected.find("    UpdateObject");
+  expected.replace(from, to - from, "    SQL.Strings = (\r\n      'select * from CUSTOMER')\r\n");
+  const size_t left = expected.find("Left = 128");
+  expected.replace(left, 10, "Left = 136");
+  EXPECT_EQ(WriteFormText(*document), expected);
+}
+
+TEST(FormText, ChangedCollectionItemPropertyChangesOnlyItsLine) {
+  const std::string bytes = ReadBytes(FormSample("DataModule1.dfm"));
+  auto document = ReadFormText(bytes, STR("DataModule1.dfm"));
+  TFormObject* countries = document->Root->FindChild(STR("Countries"));
+  TFormValue& defs = FindFormProperty(countries->Properties, STR("FieldDefs"))->Value;
+  FindFormProperty(defs.CollectionItems[1].Properties, STR("Size"))
+      ->SetValue(TFormValue::Integer(40));
+  defs.CollectionItems[2].Properties.emplace_back(STR("Precision"), TFormValue::Integer(2));
+  std::string expected = bytes;
+  const size_t capital = expected.find("Name = 'Capital'");
+  const size_t size = expected.find("Size = 24", capital);
+  expected.replace(size, 9, "Size = 40");
+  const size_t area = expected.find("DataType = ftFloat\r\n", expected.find("'Area'"));
+  expected.insert(area + 20, "        Precision = 2\r\n");
+  EXPECT_EQ(WriteFormText(*document), expected);
+}
+
+TEST(FormText, NewAndRemovedAndRenamedObjects) {
+  const std::string text =
+      "object F: TF\n  Caption = 'x'\n  object A: TA\n    P = 1\n  end\n  object B: TB\n  "
+      "end\nend\n";
+  auto document = Parse(text);
+  TFormObject& root = *document->Root;
+  root.RemoveChild(root.FindChild(STR("B")));
+  root.FindChild(STR("A"))->Rename(STR("Alpha"));
+  auto created = std::make_unique<TFormObject>();
+  created->Name = STR("C");
+  created->ClassName = STR("TC");
+  created->Properties.emplace_back(
+      STR("Strings.Strings"),
+      TFormValue::List({TFormValue::Str(STR("one")), TFormValue::Str(String(70, 'x'))}));
+  created->Properties.emplace_back(STR("Data"), TFormValue::Binary(std::string(40, '\x1F')));
+  created->Properties.emplace_back(STR("Items"), TFormValue::Collection({TFormItem{}}));
+  TFormItem& item = created->Properties.back().Value.CollectionItems[0];
+  item.Properties.emplace_back(STR("Width"), TFormValue::Float(64));
+  root.FindChild(STR("Alpha"))->AddChild(std::move(created));
+  EXPECT_EQ(WriteFormText(*document),
+            "object F: TF\n  Caption = 'x'\n  object Alpha: TA\n    P = 1\n"
+            "    object C: TC\n"
+            "      Strings.Strings = (\n"
+            "        'one'\n"
+            "        \n"
+            "          'xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx' +\n"
+            "          'xxxxxx')\n"
+            "      Data = {\n"
+            "        1F1F1F1F1F1F1F1F1F1F1F1F1F1F1F1F1F1F1F1F1F1F1F1F1F1F1F1F1F1F1F1F\n"
+            "        1F1F1F1F1F1F1F1F}\n"
+            "      Items = <\n"
+            "        item\n"
+            "          Width = 64.000000000000000000\n"
+            "        end>\n"
+            "    end\n"
+            "  end\nend\n");
+}
+
+TEST(FormText, CanonicalStrings) {
+  TFormStyle style;
+  EXPECT_EQ(RenderFormValue(TFormValue::Str(STR("")), "", style), "''");
+  EXPECT_EQ(RenderFormValue(TFormValue::Str(STR("It's\r\n")), "", style), "'It''s'#13#10");
+  style.ApostropheAsCode = true;
+  EXPECT_EQ(RenderFormValue(TFormValue::Str(STR("It's")), "", style), "'It'#39's'");
+  // Exactly 64 characters stay on the property's line.
+  EXPECT_EQ(RenderFormValue(TFormValue::Str(String(64, 'a')), "  ", style),
+            "'" + std::string(64, 'a') + "'");
+  EXPECT_EQ(RenderFormValue(TFormValue::Str(String(63, 'a') + STR("\t\t")), "  ", style),
+            "\r\n    '" + std::string(63, 'a') + "'#9 +\r\n    #9");
+  EXPECT_EQ(RenderFormValue(TFormValue::Str(FromUtf8("Жук")), "", style), "#1046#1091#1082");
+}
+
+TEST(FormText, Floats) {
+  TFormStyle style;
+  auto f = [&](double v) { return RenderFormValue(TFormValue::Float(v), "", style); };
+  EXPECT_EQ(f(100), "100.000000000000000000");
+  EXPECT_EQ(f(0.1), "0.100000000000000000");
+  EXPECT_EQ(f(-2.5), "-2.500000000000000000");
+  EXPECT_EQ(f(1e-20), "1E-20");
+  EXPECT_EQ(f(1.5e30), "1.5E30");
+  EXPECT_DOUBLE_EQ(TFormValue::FloatText(STR("1.5E30")).AsFloat(), 1.5e30);
+  EXPECT_DOUBLE_EQ(TFormValue::FloatText(STR("12.5c")).AsFloat(), 12.5);
+}
+
+struct TBadInput {
+  const char* Text;
+  int Line;
+  int Column;
+  const char* Message;
+};
+
+TEST(FormText, MalformedInputNamesThePlace) {
+  const TBadInput cases[] = {
+      {"", 1, 1, "'object', 'inherited' or 'inline' expected"},
+      {"object A: TA\n  X = 1\n", 3, 1, "'end' expected but end of file found"},
+      {"object A: TA\n  X = 'abc\nend\n", 2, 7, "Unterminated string"},
+      {"object A: TA\n  X = #99999\nend\n", 2, 7, "Invalid character code"},
+      {"object A: TA\n  X = 99999999999999999999\nend\n", 2, 7, "Integer out of range"},
+      {"object A: TA\n  X = {0A1}\nend\n", 2, 7, "Odd number of hex digits in binary value"},
+      {"object A: TA\n  X = {0A\n", 2, 7, "Unterminated binary value"},
+      {"object A: TA\n  X = {0A\nend\n", 3, 2, "Invalid binary value: 'n'"},
+      {"object A: TA\n  X = ;\nend\n", 2, 7, "Invalid character ';'"},
+      {"object A: TA\n  X = 'a' + 1\nend\n", 2, 13, "String expected"},
+      {"object A: TA\n  X = [a b]\nend\n", 2, 10, "']' expected"},
+      {"object A: TA\n  X = (1 2\n", 3, 1, "')' expected"},
+      {"object A: TA\n  X = <item end\nend\n", 3, 1, "'item' or '>' expected"},
+      {"object A: TA\n  Ж = 1\nend\n", 2, 3, "Invalid character #208"},
+      {"object A: TA\nend\nend\n", 3, 1, "End of file expected"},
+      {"object A: TA\n  X = 1.e5\nend\n", 2, 7, "Invalid number"},
+  };
+  for (const TBadInput& c : cases) {
+    try {
+      Parse(c.Text);
+      ADD_FAILURE() << "accepted: " << c.Text;
+    } catch (const EParserError& e) {
+      EXPECT_EQ(ToUtf8(e.Message()), c.Message) << c.Text;
+      EXPECT_EQ(e.Line(), c.Line) << c.Text;
+      EXPECT_EQ(e.Column(), c.Column) << c.Text;
+      EXPECT_EQ(ToUtf8(e.FileName()), "test.dfm");
+    }
+  }
+}
+
+TEST(FormText, DeepNestingIsRefused) {
+  std::string objects;
+  for (int i = 0; i < 100000; ++i) objects += "object A: TA\n";
+  EXPECT_THROW(Parse(objects), EParserError);
+  std::string lists = "object A: TA\n  X = ";
+  lists += std::string(100000, '(');
+  try {
+    Parse(lists);
+    FAIL();
+  } catch (const EParserError& e) {
+    EXPECT_EQ(ToUtf8(e.Message()), "Nesting deeper than 128 levels");
+  }
+}
+
+TEST(FormText, SaveReplacesTheFileOnlyAfterRendering) {
+  const auto folder = std::filesystem::temp_directory_path() / "ombrix_formtext_save";
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  const auto path = folder / "Form.dfm";
+  auto document = Parse("object A: TA\n  X = 1\nend\n");
+  SaveFormFile(*document, path);
+  EXPECT_EQ(ReadBytes(path), "object A: TA\n  X = 1\nend\n");
+  FindFormProperty(document->Root->Properties, STR("X"))
+      ->SetValue(TFormValue::FloatText(STR("1.0")));
+  FindFormProperty(document->Root->Properties, STR("X"))->Value.Kind = TFormValueKind::fvFloat;
+  document->Root->Properties.emplace_back(STR("Y"), TFormValue::Float(2));
+  document->Root->Properties.back().Value = TFormValue::Float(0);
+  SaveFormFile(*document, path);
+  EXPECT_EQ(ReadBytes(path), "object A: TA\n  X = 1.0\n  Y = 0.000000000000000000\nend\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
+  EXPECT_THROW(SaveFormFile(*document, folder / "missing" / "Form.dfm"), EFormError);
+  std::filesystem::remove_all(folder);
+}
+
+}  // namespace
