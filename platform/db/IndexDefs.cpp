@@ -1,0 +1,160 @@
+#include "db/IndexDefs.h"
+
+#include "db/DataSet.h"
+
+const TTypeInfo& TypeInfoIndexOptions() {
+  static const TTypeInfo info{
+      TTypeKind::tkSet,
+      STR("TIndexOptions"),
+      {STR("ixPrimary"), STR("ixUnique"), STR("ixDescending"), STR("ixCaseInsensitive"),
+       STR("ixExpression"), STR("ixNonMaintained")},
+      nullptr};
+  return info;
+}
+
+const TClassInfo& TIndexDef::StaticClass() {
+  static const TClassInfo info =
+      TClassBuilder<TIndexDef, TCollectionItem>(STR("TIndexDef"))
+          .Creatable([](TComponent*) -> TObject* { return new TIndexDef(nullptr); })
+          .Prop(STR("Name"), &TIndexDef::Name, &TIndexDef::SetName)
+          .Prop(STR("CaseInsFields"), &TIndexDef::CaseInsFields, &TIndexDef::SetCaseInsFields)
+          .Prop(STR("DescFields"), &TIndexDef::DescFields, &TIndexDef::SetDescFields)
+          .Prop(STR("Expression"), &TIndexDef::Expression, &TIndexDef::SetExpression)
+          .Prop(STR("Fields"), &TIndexDef::Fields, &TIndexDef::SetFields)
+          .Prop(STR("Options"), &TIndexDef::Options, &TIndexDef::SetOptions,
+                &TypeInfoIndexOptions(), 0)
+          .Build();
+  return info;
+}
+
+TIndexDef::TIndexDef(TCollection* collection) : TCollectionItem(collection) {}
+
+void TIndexDef::SetName(const String& value) {
+  FName = value;
+  Changed();
+}
+
+void TIndexDef::SetFields(const String& value) {
+  FFields = value;
+  Changed();
+}
+
+// An expression index has no field list, and the other way round.
+void TIndexDef::SetExpression(const String& value) {
+  FExpression = value;
+  const TIndexOptions bit = IndexOptionBit(TIndexOption::ixExpression);
+  FOptions = value.empty() ? (FOptions & ~bit) : (FOptions | bit);
+  Changed();
+}
+
+void TIndexDef::SetOptions(TIndexOptions value) {
+  FOptions = value;
+  Changed();
+}
+
+void TIndexDef::SetDescFields(const String& value) {
+  FDescFields = value;
+  Changed();
+}
+
+void TIndexDef::SetCaseInsFields(const String& value) {
+  FCaseInsFields = value;
+  Changed();
+}
+
+void TIndexDef::Assign(const TPersistent* source) {
+  const auto* other = dynamic_cast<const TIndexDef*>(source);
+  if (other == nullptr) {
+    TCollectionItem::Assign(source);
+    return;
+  }
+  FName = other->FName;
+  FFields = other->FFields;
+  FExpression = other->FExpression;
+  FOptions = other->FOptions;
+  FDescFields = other->FDescFields;
+  FCaseInsFields = other->FCaseInsFields;
+  Changed();
+}
+
+const TClassInfo& TIndexDefs::StaticClass() {
+  static const TClassInfo info = TClassBuilder<TIndexDefs, TCollection>(STR("TIndexDefs")).Build();
+  return info;
+}
+
+TIndexDefs::TIndexDefs(TDataSet* dataSet)
+    : TCollection(TIndexDef::StaticClass(), TCollection::FactoryOf<TIndexDef>()),
+      FDataSet(dataSet) {
+  SetOwner(dataSet);
+}
+
+TIndexDef* TIndexDefs::Items(int index) const {
+  return static_cast<TIndexDef*>(TCollection::Items(index));
+}
+
+TIndexDef* TIndexDefs::AddIndexDef() {
+  return static_cast<TIndexDef*>(TCollection::Add());
+}
+
+TIndexDef* TIndexDefs::Add(const String& name, const String& fields, TIndexOptions options) {
+  TIndexDef* def = AddIndexDef();
+  def->SetName(name);
+  if ((options & IndexOptionBit(TIndexOption::ixExpression)) != 0) {
+    def->SetExpression(fields);
+  } else {
+    def->SetFields(fields);
+  }
+  def->SetOptions(options);
+  return def;
+}
+
+int TIndexDefs::IndexOf(StringView name) const {
+  for (int i = 0; i < Count(); ++i) {
+    if (SameText(Items(i)->Name(), name)) return i;
+  }
+  return -1;
+}
+
+TIndexDef* TIndexDefs::Find(StringView name) const {
+  const int i = IndexOf(name);
+  if (i < 0) DatabaseError(STR("Index '") + String(name) + STR("' not found"), FDataSet);
+  return Items(i);
+}
+
+TIndexDef* TIndexDefs::GetIndexForFields(StringView fields, bool caseInsensitive) {
+  Update();
+  const TIndexOptions unusable =
+      IndexOptionBit(TIndexOption::ixDescending) | IndexOptionBit(TIndexOption::ixExpression);
+  auto usable = [&](const TIndexDef* def) {
+    if ((def->Options() & unusable) != 0) return false;
+    return !caseInsensitive || def->HasOption(TIndexOption::ixCaseInsensitive);
+  };
+  // An exact match wins over an index that merely starts with the fields.
+  for (int i = 0; i < Count(); ++i) {
+    TIndexDef* def = Items(i);
+    if (usable(def) && SameText(def->Fields(), fields)) return def;
+  }
+  for (int i = 0; i < Count(); ++i) {
+    TIndexDef* def = Items(i);
+    const String& have = def->Fields();
+    if (!usable(def) || have.size() <= fields.size()) continue;
+    if (SameText(StringView(have).substr(0, fields.size()), fields) && have[fields.size()] == ';') {
+      return def;
+    }
+  }
+  return nullptr;
+}
+
+TIndexDef* TIndexDefs::FindIndexForFields(StringView fields) {
+  TIndexDef* def = GetIndexForFields(fields);
+  if (def == nullptr) {
+    DatabaseError(STR("No index for fields '") + String(fields) + STR("'"), FDataSet);
+  }
+  return def;
+}
+
+void TIndexDefs::Update() {
+  if (FUpdated) return;
+  FDataSet->UpdateIndexDefs();
+  FUpdated = true;
+}
