@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "classes/Component.h"
+#include "classes/Sets.h"
 #include "classes/StringList.h"
 #include "db/FieldDefs.h"
 #include "db/Fields.h"
@@ -24,11 +25,7 @@ enum class TDataSetState { dsInactive, dsBrowse, dsEdit, dsInsert, dsCalcFields,
 enum class TDataAction { daFail, daAbort, daRetry };
 
 enum class TFilterOption { foCaseInsensitive, foNoPartialCompare };
-// A set of TFilterOption: bit n for ordinal n.
-using TFilterOptions = uint8_t;
-constexpr TFilterOptions FilterOptionBit(TFilterOption o) {
-  return static_cast<TFilterOptions>(1u << static_cast<unsigned>(o));
-}
+using TFilterOptions = uint8_t;  // a set of TFilterOption
 const TTypeInfo& TypeInfoFilterOptions();
 
 // The event slots, in the host's order; published under these names.

@@ -3,25 +3,18 @@
 // in a form file.
 #include <cstdint>
 
-#include "classes/Collection.h"
+#include "classes/Sets.h"
+#include "db/DefCollection.h"
 #include "db/FieldTypes.h"
 
-class TDataSet;
-
 enum class TFieldAttribute { faHiddenCol, faReadonly, faRequired, faLink, faUnNamed, faFixed };
-// A set of TFieldAttribute: bit n for ordinal n.
-using TFieldAttributes = uint8_t;
-constexpr TFieldAttributes FieldAttributeBit(TFieldAttribute a) {
-  return static_cast<TFieldAttributes>(1u << static_cast<unsigned>(a));
-}
+using TFieldAttributes = uint8_t;  // a set of TFieldAttribute
 const TTypeInfo& TypeInfoFieldAttributes();
 
-class TFieldDef : public TCollectionItem {
+class TFieldDef : public TNamedItem {
   OMBRIX_CLASS(TFieldDef)
-  explicit TFieldDef(TCollection* collection);
+  explicit TFieldDef(TCollection* collection) : TNamedItem(collection) {}
 
-  const String& Name() const { return FName; }
-  void SetName(const String& value);
   TFieldType DataType() const { return FDataType; }
   void SetDataType(TFieldType value);
   int Size() const { return FSize; }
@@ -30,44 +23,34 @@ class TFieldDef : public TCollectionItem {
   void SetPrecision(int value);
   TFieldAttributes Attributes() const { return FAttributes; }
   void SetAttributes(TFieldAttributes value);
-  bool Required() const {
-    return (FAttributes & FieldAttributeBit(TFieldAttribute::faRequired)) != 0;
-  }
+  bool Required() const { return InSet(FAttributes, TFieldAttribute::faRequired); }
   void SetRequired(bool value);
   // 1-based position in the collection.
   int FieldNo() const { return Index() + 1; }
 
-  String DisplayName() const override { return FName; }
   void Assign(const TPersistent* source) override;
 
  private:
-  String FName;
   TFieldType FDataType = TFieldType::ftUnknown;
   int FSize = 0;
   int FPrecision = 0;
   TFieldAttributes FAttributes = 0;
 };
 
-class TFieldDefs : public TCollection {
+class TFieldDefs : public TDefCollection {
   OMBRIX_CLASS(TFieldDefs)
   explicit TFieldDefs(TDataSet* dataSet);
 
-  TDataSet* DataSet() const { return FDataSet; }
   TFieldDef* Items(int index) const;
   TFieldDef* AddFieldDef();
+  // Raises the database error for an empty or duplicate name.
   TFieldDef* Add(const String& name, TFieldType dataType, int size = 0, bool required = false);
-  // Without regard to ASCII case; -1 / null when absent.
-  int IndexOf(StringView name) const;
-  TFieldDef* Find(StringView name) const;
+  TFieldDef* Find(StringView name) const {
+    return static_cast<TFieldDef*>(TDefCollection::Find(name));
+  }
   // Raises the database error "Field 'X' not found" naming the dataset.
   TFieldDef* FieldDefByName(StringView name) const;
 
-  // Asks the dataset to describe itself unless the definitions are up to date.
-  void Update();
-  bool Updated() const { return FUpdated; }
-  void SetUpdated(bool value) { FUpdated = value; }
-
- private:
-  TDataSet* FDataSet;
-  bool FUpdated = false;
+ protected:
+  void DoUpdate() override;
 };

@@ -3,9 +3,8 @@
 // file.
 #include <cstdint>
 
-#include "classes/Collection.h"
-
-class TDataSet;
+#include "classes/Sets.h"
+#include "db/DefCollection.h"
 
 enum class TIndexOption {
   ixPrimary,
@@ -15,37 +14,29 @@ enum class TIndexOption {
   ixExpression,
   ixNonMaintained
 };
-// A set of TIndexOption: bit n for ordinal n.
-using TIndexOptions = uint8_t;
-constexpr TIndexOptions IndexOptionBit(TIndexOption o) {
-  return static_cast<TIndexOptions>(1u << static_cast<unsigned>(o));
-}
+using TIndexOptions = uint8_t;  // a set of TIndexOption
 const TTypeInfo& TypeInfoIndexOptions();
 
-class TIndexDef : public TCollectionItem {
+class TIndexDef : public TNamedItem {
   OMBRIX_CLASS(TIndexDef)
-  explicit TIndexDef(TCollection* collection);
+  explicit TIndexDef(TCollection* collection) : TNamedItem(collection) {}
 
-  const String& Name() const { return FName; }
-  void SetName(const String& value);
   // Field names separated by ";".
   const String& Fields() const { return FFields; }
   void SetFields(const String& value);
+  // A non-empty expression adds ixExpression to the options, an empty one removes it.
   const String& Expression() const { return FExpression; }
   void SetExpression(const String& value);
   TIndexOptions Options() const { return FOptions; }
   void SetOptions(TIndexOptions value);
-  bool HasOption(TIndexOption o) const { return (FOptions & IndexOptionBit(o)) != 0; }
   const String& DescFields() const { return FDescFields; }
   void SetDescFields(const String& value);
   const String& CaseInsFields() const { return FCaseInsFields; }
   void SetCaseInsFields(const String& value);
 
-  String DisplayName() const override { return FName; }
   void Assign(const TPersistent* source) override;
 
  private:
-  String FName;
   String FFields;
   String FExpression;
   TIndexOptions FOptions = 0;
@@ -53,16 +44,14 @@ class TIndexDef : public TCollectionItem {
   String FCaseInsFields;
 };
 
-class TIndexDefs : public TCollection {
+class TIndexDefs : public TDefCollection {
   OMBRIX_CLASS(TIndexDefs)
   explicit TIndexDefs(TDataSet* dataSet);
 
-  TDataSet* DataSet() const { return FDataSet; }
   TIndexDef* Items(int index) const;
   TIndexDef* AddIndexDef();
+  // With ixExpression among the options, fields is the expression.
   TIndexDef* Add(const String& name, const String& fields, TIndexOptions options = 0);
-  // Without regard to ASCII case; -1 when absent.
-  int IndexOf(StringView name) const;
   // Raises the database error "Index 'X' not found" naming the dataset.
   TIndexDef* Find(StringView name) const;
   // The first ascending, non-expression index whose Fields equal fields, else the first whose
@@ -71,12 +60,6 @@ class TIndexDefs : public TCollection {
   // As GetIndexForFields, but raises the database error "No index for fields 'X'".
   TIndexDef* FindIndexForFields(StringView fields);
 
-  // Asks the dataset to describe its indexes unless the definitions are up to date.
-  void Update();
-  bool Updated() const { return FUpdated; }
-  void SetUpdated(bool value) { FUpdated = value; }
-
- private:
-  TDataSet* FDataSet;
-  bool FUpdated = false;
+ protected:
+  void DoUpdate() override;
 };

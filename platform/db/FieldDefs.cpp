@@ -13,9 +13,8 @@ const TTypeInfo& TypeInfoFieldAttributes() {
 
 const TClassInfo& TFieldDef::StaticClass() {
   static const TClassInfo info =
-      TClassBuilder<TFieldDef, TCollectionItem>(STR("TFieldDef"))
+      TClassBuilder<TFieldDef, TNamedItem>(STR("TFieldDef"))
           .Creatable([](TComponent*) -> TObject* { return new TFieldDef(nullptr); })
-          .Prop(STR("Name"), &TFieldDef::Name, &TFieldDef::SetName)
           .Prop(STR("Attributes"), &TFieldDef::Attributes, &TFieldDef::SetAttributes,
                 &TypeInfoFieldAttributes(), 0)
           .Prop(STR("DataType"), &TFieldDef::DataType, &TFieldDef::SetDataType,
@@ -24,13 +23,6 @@ const TClassInfo& TFieldDef::StaticClass() {
           .Prop(STR("Size"), &TFieldDef::Size, &TFieldDef::SetSize, nullptr, 0)
           .Build();
   return info;
-}
-
-TFieldDef::TFieldDef(TCollection* collection) : TCollectionItem(collection) {}
-
-void TFieldDef::SetName(const String& value) {
-  FName = value;
-  Changed();
 }
 
 void TFieldDef::SetDataType(TFieldType value) {
@@ -54,17 +46,17 @@ void TFieldDef::SetAttributes(TFieldAttributes value) {
 }
 
 void TFieldDef::SetRequired(bool value) {
-  const TFieldAttributes bit = FieldAttributeBit(TFieldAttribute::faRequired);
+  const auto bit = static_cast<TFieldAttributes>(SetBit(TFieldAttribute::faRequired));
   SetAttributes(value ? (FAttributes | bit) : (FAttributes & ~bit));
 }
 
 void TFieldDef::Assign(const TPersistent* source) {
   const auto* other = dynamic_cast<const TFieldDef*>(source);
   if (other == nullptr) {
-    TCollectionItem::Assign(source);
+    TNamedItem::Assign(source);
     return;
   }
-  FName = other->FName;
+  SetName(other->Name());
   FDataType = other->FDataType;
   FSize = other->FSize;
   FPrecision = other->FPrecision;
@@ -78,10 +70,7 @@ const TClassInfo& TFieldDefs::StaticClass() {
 }
 
 TFieldDefs::TFieldDefs(TDataSet* dataSet)
-    : TCollection(TFieldDef::StaticClass(), TCollection::FactoryOf<TFieldDef>()),
-      FDataSet(dataSet) {
-  SetOwner(dataSet);
-}
+    : TDefCollection(dataSet, TFieldDef::StaticClass(), TCollection::FactoryOf<TFieldDef>()) {}
 
 TFieldDef* TFieldDefs::Items(int index) const {
   return static_cast<TFieldDef*>(TCollection::Items(index));
@@ -92,8 +81,8 @@ TFieldDef* TFieldDefs::AddFieldDef() {
 }
 
 TFieldDef* TFieldDefs::Add(const String& name, TFieldType dataType, int size, bool required) {
-  if (name.empty()) DatabaseError(STR("Field name missing"), FDataSet);
-  if (IndexOf(name) >= 0) DatabaseError(STR("Duplicate field name '") + name + STR("'"), FDataSet);
+  if (name.empty()) DatabaseError(STR("Field name missing"), DataSet());
+  if (IndexOf(name) >= 0) DatabaseError(STR("Duplicate field name '") + name + STR("'"), DataSet());
   TFieldDef* def = AddFieldDef();
   def->SetName(name);
   def->SetDataType(dataType);
@@ -102,26 +91,12 @@ TFieldDef* TFieldDefs::Add(const String& name, TFieldType dataType, int size, bo
   return def;
 }
 
-int TFieldDefs::IndexOf(StringView name) const {
-  for (int i = 0; i < Count(); ++i) {
-    if (SameText(Items(i)->Name(), name)) return i;
-  }
-  return -1;
-}
-
-TFieldDef* TFieldDefs::Find(StringView name) const {
-  const int i = IndexOf(name);
-  return i < 0 ? nullptr : Items(i);
-}
-
 TFieldDef* TFieldDefs::FieldDefByName(StringView name) const {
   TFieldDef* def = Find(name);
-  if (def == nullptr) DatabaseError(STR("Field '") + String(name) + STR("' not found"), FDataSet);
+  if (def == nullptr) DatabaseError(STR("Field '") + String(name) + STR("' not found"), DataSet());
   return def;
 }
 
-void TFieldDefs::Update() {
-  if (FUpdated) return;
-  FDataSet->InternalInitFieldDefs();
-  FUpdated = true;
+void TFieldDefs::DoUpdate() {
+  DataSet()->InternalInitFieldDefs();
 }

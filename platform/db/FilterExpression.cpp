@@ -1,5 +1,7 @@
 #include "db/FilterExpression.h"
 
+#include <type_traits>
+
 #include "db/VariantCompare.h"
 
 struct TFilterExpression::Node {
@@ -41,7 +43,7 @@ class Parser {
 
   static bool IsNameChar(Char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' ||
-           c == '.' || c > 127;
+           c == '.' || static_cast<std::make_unsigned_t<Char>>(c) > 127;
   }
 
   // Consumes the keyword when it stands next as a whole word.
@@ -231,12 +233,12 @@ bool Compare(const Node& node, const TDataSet& dataSet, TFilterOptions options) 
   const Variant left = ValueOf(*node.children[0], dataSet);
   const Variant right = ValueOf(*node.children[1], dataSet);
   if (VarIsNull(left) || VarIsNull(right)) return false;
-  const bool caseInsensitive = (options & FilterOptionBit(TFilterOption::foCaseInsensitive)) != 0;
+  const bool caseInsensitive = InSet(options, TFilterOption::foCaseInsensitive);
   // 'abc*' matches what begins with abc, unless partial compares are switched off.
   const auto* pattern = std::get_if<String>(&right);
   if (pattern != nullptr && !pattern->empty() && pattern->back() == '*' &&
       node.children[1]->kind == Node::Kind::Literal &&
-      (options & FilterOptionBit(TFilterOption::foNoPartialCompare)) == 0 &&
+      !InSet(options, TFilterOption::foNoPartialCompare) &&
       (node.op == Node::Op::Eq || node.op == Node::Op::Ne)) {
     const String prefix = pattern->substr(0, pattern->size() - 1);
     const String text = VarToStr(left).substr(0, prefix.size());

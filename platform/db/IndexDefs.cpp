@@ -14,9 +14,8 @@ const TTypeInfo& TypeInfoIndexOptions() {
 
 const TClassInfo& TIndexDef::StaticClass() {
   static const TClassInfo info =
-      TClassBuilder<TIndexDef, TCollectionItem>(STR("TIndexDef"))
+      TClassBuilder<TIndexDef, TNamedItem>(STR("TIndexDef"))
           .Creatable([](TComponent*) -> TObject* { return new TIndexDef(nullptr); })
-          .Prop(STR("Name"), &TIndexDef::Name, &TIndexDef::SetName)
           .Prop(STR("CaseInsFields"), &TIndexDef::CaseInsFields, &TIndexDef::SetCaseInsFields)
           .Prop(STR("DescFields"), &TIndexDef::DescFields, &TIndexDef::SetDescFields)
           .Prop(STR("Expression"), &TIndexDef::Expression, &TIndexDef::SetExpression)
@@ -27,13 +26,6 @@ const TClassInfo& TIndexDef::StaticClass() {
   return info;
 }
 
-TIndexDef::TIndexDef(TCollection* collection) : TCollectionItem(collection) {}
-
-void TIndexDef::SetName(const String& value) {
-  FName = value;
-  Changed();
-}
-
 void TIndexDef::SetFields(const String& value) {
   FFields = value;
   Changed();
@@ -42,7 +34,7 @@ void TIndexDef::SetFields(const String& value) {
 // An expression index has no field list, and the other way round.
 void TIndexDef::SetExpression(const String& value) {
   FExpression = value;
-  const TIndexOptions bit = IndexOptionBit(TIndexOption::ixExpression);
+  const auto bit = static_cast<TIndexOptions>(SetBit(TIndexOption::ixExpression));
   FOptions = value.empty() ? (FOptions & ~bit) : (FOptions | bit);
   Changed();
 }
@@ -65,10 +57,10 @@ void TIndexDef::SetCaseInsFields(const String& value) {
 void TIndexDef::Assign(const TPersistent* source) {
   const auto* other = dynamic_cast<const TIndexDef*>(source);
   if (other == nullptr) {
-    TCollectionItem::Assign(source);
+    TNamedItem::Assign(source);
     return;
   }
-  FName = other->FName;
+  SetName(other->Name());
   FFields = other->FFields;
   FExpression = other->FExpression;
   FOptions = other->FOptions;
@@ -78,15 +70,13 @@ void TIndexDef::Assign(const TPersistent* source) {
 }
 
 const TClassInfo& TIndexDefs::StaticClass() {
-  static const TClassInfo info = TClassBuilder<TIndexDefs, TCollection>(STR("TIndexDefs")).Build();
+  static const TClassInfo info =
+      TClassBuilder<TIndexDefs, TDefCollection>(STR("TIndexDefs")).Build();
   return info;
 }
 
 TIndexDefs::TIndexDefs(TDataSet* dataSet)
-    : TCollection(TIndexDef::StaticClass(), TCollection::FactoryOf<TIndexDef>()),
-      FDataSet(dataSet) {
-  SetOwner(dataSet);
-}
+    : TDefCollection(dataSet, TIndexDef::StaticClass(), TCollection::FactoryOf<TIndexDef>()) {}
 
 TIndexDef* TIndexDefs::Items(int index) const {
   return static_cast<TIndexDef*>(TCollection::Items(index));
@@ -99,7 +89,7 @@ TIndexDef* TIndexDefs::AddIndexDef() {
 TIndexDef* TIndexDefs::Add(const String& name, const String& fields, TIndexOptions options) {
   TIndexDef* def = AddIndexDef();
   def->SetName(name);
-  if ((options & IndexOptionBit(TIndexOption::ixExpression)) != 0) {
+  if (InSet(options, TIndexOption::ixExpression)) {
     def->SetExpression(fields);
   } else {
     def->SetFields(fields);
@@ -108,26 +98,20 @@ TIndexDef* TIndexDefs::Add(const String& name, const String& fields, TIndexOptio
   return def;
 }
 
-int TIndexDefs::IndexOf(StringView name) const {
-  for (int i = 0; i < Count(); ++i) {
-    if (SameText(Items(i)->Name(), name)) return i;
-  }
-  return -1;
-}
-
 TIndexDef* TIndexDefs::Find(StringView name) const {
   const int i = IndexOf(name);
-  if (i < 0) DatabaseError(STR("Index '") + String(name) + STR("' not found"), FDataSet);
+  if (i < 0) DatabaseError(STR("Index '") + String(name) + STR("' not found"), DataSet());
   return Items(i);
 }
 
 TIndexDef* TIndexDefs::GetIndexForFields(StringView fields, bool caseInsensitive) {
   Update();
-  const TIndexOptions unusable =
-      IndexOptionBit(TIndexOption::ixDescending) | IndexOptionBit(TIndexOption::ixExpression);
   auto usable = [&](const TIndexDef* def) {
-    if ((def->Options() & unusable) != 0) return false;
-    return !caseInsensitive || def->HasOption(TIndexOption::ixCaseInsensitive);
+    if (InSet(def->Options(), TIndexOption::ixDescending) ||
+        InSet(def->Options(), TIndexOption::ixExpression)) {
+      return false;
+    }
+    return !caseInsensitive || InSet(def->Options(), TIndexOption::ixCaseInsensitive);
   };
   // An exact match wins over an index that merely starts with the fields.
   for (int i = 0; i < Count(); ++i) {
@@ -148,13 +132,11 @@ TIndexDef* TIndexDefs::GetIndexForFields(StringView fields, bool caseInsensitive
 TIndexDef* TIndexDefs::FindIndexForFields(StringView fields) {
   TIndexDef* def = GetIndexForFields(fields);
   if (def == nullptr) {
-    DatabaseError(STR("No index for fields '") + String(fields) + STR("'"), FDataSet);
+    DatabaseError(STR("No index for fields '") + String(fields) + STR("'"), DataSet());
   }
   return def;
 }
 
-void TIndexDefs::Update() {
-  if (FUpdated) return;
-  FDataSet->UpdateIndexDefs();
-  FUpdated = true;
+void TIndexDefs::DoUpdate() {
+  DataSet()->UpdateIndexDefs();
 }

@@ -1,5 +1,7 @@
 #include "db/Params.h"
 
+#include <type_traits>
+
 #include "classes/Component.h"
 
 const TTypeInfo& TypeInfoParamType() {
@@ -140,7 +142,7 @@ namespace {
 
 bool IsParamNameChar(Char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' ||
-         c > 127;
+         static_cast<std::make_unsigned_t<Char>>(c) > 127;
 }
 
 // Index just past the quoted text, comment or plain character that starts at i.

@@ -1,5 +1,6 @@
 #include "db/SqlTableName.h"
 
+#include <type_traits>
 #include <vector>
 
 #include "rtl/SysUtils.h"
@@ -14,7 +15,7 @@ struct Token {
 
 bool IsWordChar(Char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' ||
-         c == '$' || c > 127;
+         c == '$' || static_cast<std::make_unsigned_t<Char>>(c) > 127;
 }
 
 // Reads a quoted run starting at i (the opening quote); a doubled closing quote stands for

@@ -213,7 +213,7 @@ TEST(DataSet, FilterExpressionsAndOnFilterRecord) {
   EXPECT_EQ(c.Names(), std::vector<String>{STR("Ann")});
   c.ds->SetFilter(STR("City is null or Id >= 3"));
   EXPECT_EQ(c.Names(), (std::vector<String>{STR("Bob"), STR("Cid")}));
-  c.ds->SetFilterOptions(FilterOptionBit(TFilterOption::foCaseInsensitive));
+  c.ds->SetFilterOptions(SetBit(TFilterOption::foCaseInsensitive));
   c.ds->SetFilter(STR("[Name] = 'ann' or Name = 'b*'"));
   EXPECT_EQ(c.Names(), (std::vector<String>{STR("Ann"), STR("Bob")}));
   // A malformed filter is refused with its position and the old one stays.
