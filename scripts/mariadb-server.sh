@@ -2,7 +2,8 @@
 # A private MariaDB server for tests: no systemd, no /etc/mysql, a socket in a temporary folder.
 #   scripts/mariadb-server.sh start DIR   creates DIR/data, starts the server, waits until it answers
 #   scripts/mariadb-server.sh stop DIR    stops it and waits for the process to end
-# The socket is DIR/mysqld.sock (keep DIR short: a socket path must be under 108 bytes).
+# The socket is DIR/mysqld.sock (keep DIR short: a socket path must be under 108 bytes); the server
+# also listens on 127.0.0.1 at a free port, written to DIR/port.
 set -euo pipefail
 cmd=${1:?start or stop}
 dir=${2:?folder}
@@ -20,24 +21,34 @@ start)
       --auth-root-authentication-method=normal --innodb-log-file-size=8M >"$dir/install.log" 2>&1 ||
       { cat "$dir/install.log" >&2; exit 1; }
   fi
-  mariadbd --no-defaults "${user_opt[@]}" --datadir="$dir/data" --socket="$sock" --pid-file="$pidfile" \
-    --log-error="$log" --skip-networking --innodb-log-file-size=8M \
-    --character-set-server=utf8mb4 --collation-server=utf8mb4_general_ci &
-  server=$!
-  for _ in $(seq 1 300); do
-    if mariadb-admin --no-defaults --socket="$sock" -uroot ping >/dev/null 2>&1; then
-      echo "MariaDB answers on $sock"
-      exit 0
-    fi
-    if ! kill -0 "$server" 2>/dev/null; then
-      echo "MariaDB did not start; its log:" >&2
-      cat "$log" >&2
+  # A port nobody listens on; another process may still take it first, so a bind failure
+  # starts over with the next candidate.
+  for attempt in 1 2 3 4 5; do
+    port=$((20000 + RANDOM % 40000))
+    (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null && continue
+    : >"$log"
+    mariadbd --no-defaults "${user_opt[@]}" --datadir="$dir/data" --socket="$sock" --pid-file="$pidfile" \
+      --log-error="$log" --bind-address=127.0.0.1 --port="$port" --innodb-log-file-size=8M \
+      --character-set-server=utf8mb4 --collation-server=utf8mb4_general_ci >/dev/null 2>&1 &
+    server=$!
+    for _ in $(seq 1 300); do
+      if mariadb-admin --no-defaults --socket="$sock" -uroot ping >/dev/null 2>&1; then
+        echo "$port" >"$dir/port"
+        echo "MariaDB answers on $sock and 127.0.0.1:$port"
+        exit 0
+      fi
+      kill -0 "$server" 2>/dev/null || break
+      sleep 0.1
+    done
+    if kill -0 "$server" 2>/dev/null; then
+      echo "MariaDB did not answer within 30 s" >&2
+      kill "$server" 2>/dev/null || true
       exit 1
     fi
-    sleep 0.1
+    grep -q "Bind on TCP/IP port" "$log" || break
   done
-  echo "MariaDB did not answer within 30 s" >&2
-  kill "$server" 2>/dev/null || true
+  echo "MariaDB did not start; its log:" >&2
+  cat "$log" >&2
   exit 1
   ;;
 stop)

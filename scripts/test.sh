@@ -11,6 +11,8 @@ OMBRIX_TEST_DIR=$(mktemp -d /tmp/ombrix-test.XXXXXX)
 trap 'scripts/mariadb-server.sh stop "$OMBRIX_TEST_DIR"; rm -rf "$OMBRIX_TEST_DIR"' EXIT
 scripts/mariadb-server.sh start "$OMBRIX_TEST_DIR"
 export OMBRIX_TEST_SOCKET="$OMBRIX_TEST_DIR/mysqld.sock"
+OMBRIX_TEST_PORT=$(cat "$OMBRIX_TEST_DIR/port")
+export OMBRIX_TEST_PORT
 
 status=0
 for preset in ombrix18 ombrix8; do

@@ -11,3 +11,4 @@ struct CommandResult {
 };
 
 void AddSqlCommands(CLI::App& app, CommandResult& result);
+void AddDbCommands(CLI::App& app, CommandResult& result);

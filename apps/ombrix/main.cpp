@@ -9,6 +9,7 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   CommandResult result;
   AddSqlCommands(app, result);
+  AddDbCommands(app, result);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

@@ -1,0 +1,1 @@
+// Unit Mysqlupdsqled: SQL scanning, update statement generation, the update SQL editor.
