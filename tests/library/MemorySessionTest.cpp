@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "library/memory/MemorySession.h"
+#include "tests/support/ErrorMessage.h"
 
 namespace {
 
@@ -43,23 +44,14 @@ class MemorySessionTest : public ::testing::Test {
   TMemorySession FSession{FCatalog};
 };
 
-std::string Message(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const EDatabaseError& e) {
-    return e.what();
-  }
-  return "(no error)";
-}
-
 TEST_F(MemorySessionTest, LoginFailuresReadLikeTheServers) {
   TMemorySession session(FCatalog);
-  EXPECT_EQ(Message([&] { session.Connect(Params(STR("nowhere"))); }),
+  EXPECT_EQ(DatabaseErrorMessage([&] { session.Connect(Params(STR("nowhere"))); }),
             "Unknown database 'nowhere'");
   FCatalog.AddUser(STR("ann"), STR("secret"));
   TConnectParams params = Params(STR("shop"));
   params.User = STR("ann");
-  EXPECT_EQ(Message([&] { session.Connect(params); }),
+  EXPECT_EQ(DatabaseErrorMessage([&] { session.Connect(params); }),
             "Access denied for user 'ann'@'localhost' (using password: NO)");
   params.Password = STR("secret");
   session.Connect(params);
@@ -69,7 +61,7 @@ TEST_F(MemorySessionTest, LoginFailuresReadLikeTheServers) {
 
   params.CharacterSet = STR("latin1");
   params.Collation = STR("utf8mb4_bin");
-  EXPECT_EQ(Message([&] { session.Connect(params); }),
+  EXPECT_EQ(DatabaseErrorMessage([&] { session.Connect(params); }),
             "COLLATION 'utf8mb4_bin' is not valid for CHARACTER SET 'latin1'");
   params.Collation = STR("latin1_bin");
   session.Connect(params);
@@ -111,7 +103,7 @@ TEST_F(MemorySessionTest, RoutinesPreferTheProcedure) {
   ASSERT_EQ(params.size(), 1u);
   EXPECT_EQ(params[0].Direction, TParamDirection::InOut);
   EXPECT_TRUE(FSession.RoutineParams(STR("alpha")).empty());
-  EXPECT_EQ(Message([&] { FSession.RoutineParams(STR("beta")); }),
+  EXPECT_EQ(DatabaseErrorMessage([&] { FSession.RoutineParams(STR("beta")); }),
             "Stored procedure 'beta' does not exist");
 }
 
@@ -133,9 +125,9 @@ TEST_F(MemorySessionTest, SelectTableFiltersOrdersAndCaps) {
   EXPECT_TRUE(FSession.SelectTable(request, 10).Rows.empty());
 
   request.Equal = {{STR("colour"), std::string("red")}};
-  EXPECT_EQ(Message([&] { FSession.SelectTable(request, 10); }),
+  EXPECT_EQ(DatabaseErrorMessage([&] { FSession.SelectTable(request, 10); }),
             "Unknown column 'colour' in 'where clause'");
-  EXPECT_EQ(Message([&] { FSession.SelectTable({.Table = STR("none")}, 10); }),
+  EXPECT_EQ(DatabaseErrorMessage([&] { FSession.SelectTable({.Table = STR("none")}, 10); }),
             "Table 'shop.none' doesn't exist");
 }
 

@@ -6,21 +6,12 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <functional>
 
 #include "ServerFixture.h"
 #include "library/mariadb/MariaDbSession.h"
+#include "tests/support/ErrorMessage.h"
 
 namespace {
-
-std::string Message(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const EDatabaseError& e) {
-    return e.what();
-  }
-  return "(no error)";
-}
 
 std::string Value(TServerSession& session, const char* sql) {
   return session.Execute(FromUtf8(sql), {}, 1).Rows.at(0).at(0).value_or("NULL");
@@ -35,10 +26,12 @@ std::unique_ptr<TServerSession> ConnectWith(const TConnectParams& params) {
 TEST(MariaDbConnect, FailuresCarryTheServersMessage) {
   TConnectParams params = TestServerParams();
   params.Socket = STR("/nonexistent/mysqld.sock");
-  EXPECT_NE(Message([&] { ConnectWith(params); }).find("Can't connect"), std::string::npos);
+  EXPECT_NE(DatabaseErrorMessage([&] { ConnectWith(params); }).find("Can't connect"),
+            std::string::npos);
 
   params = TestServerParams(STR("ombrix_no_such_database"));
-  EXPECT_NE(Message([&] { ConnectWith(params); }).find("Unknown database"), std::string::npos);
+  EXPECT_NE(DatabaseErrorMessage([&] { ConnectWith(params); }).find("Unknown database"),
+            std::string::npos);
 
   TMariaDbSession closed;
   EXPECT_THROW(closed.TableNames(String(), true), EDatabaseError);
@@ -54,13 +47,14 @@ TEST(MariaDbConnect, PasswordsOverTcp) {
   params.Password = STR("s3cret' \\ pass");
   EXPECT_EQ(Value(*ConnectWith(params), "SELECT CURRENT_USER() LIKE 'ombrix_user_%'"), "1");
   params.Password = STR("wrong");
-  EXPECT_NE(Message([&] { ConnectWith(params); }).find("Access denied"), std::string::npos);
+  EXPECT_NE(DatabaseErrorMessage([&] { ConnectWith(params); }).find("Access denied"),
+            std::string::npos);
   admin->Execute(STR("DROP USER ") + user + STR("@localhost"), {}, 0);
 
   // The test server offers no TLS, so insisting on it must fail rather than fall back.
   params = TestServerTcpParams();
   params.Options = ConnectOptionBit(TConnectOption::coSSL);
-  EXPECT_NE(Message([&] { ConnectWith(params); }).find("SSL"), std::string::npos);
+  EXPECT_NE(DatabaseErrorMessage([&] { ConnectWith(params); }).find("SSL"), std::string::npos);
 }
 
 TEST(MariaDbConnect, ASilentServerTimesOut) {
@@ -130,11 +124,11 @@ TEST(MariaDbConnect, CharacterSetAndCollationGovernLiteralsNotTheWire) {
   EXPECT_EQ(session->FieldNames(FromUtf8("größe")), std::vector<String>{FromUtf8("ärger")});
 
   params.Collation = STR("utf8mb4_bin");
-  EXPECT_NE(Message([&] { ConnectWith(params); }).find("not valid for CHARACTER SET"),
+  EXPECT_NE(DatabaseErrorMessage([&] { ConnectWith(params); }).find("not valid for CHARACTER SET"),
             std::string::npos);
   params.CharacterSet = STR("latin1; DROP DATABASE x");
   params.Collation.clear();
-  EXPECT_EQ(Message([&] { ConnectWith(params); }),
+  EXPECT_EQ(DatabaseErrorMessage([&] { ConnectWith(params); }),
             "Unknown character set: 'latin1; DROP DATABASE x'");
 }
 
