@@ -148,14 +148,18 @@ std::vector<TRoutine> TMariaDbSession::Routines() {
 
 std::vector<TRoutineParam> TMariaDbSession::RoutineParams(const String& name) {
   // Routine names are matched as the server matches them: without regard to case or accents.
-  // The join tells a routine without parameters from no routine at all.
+  // The join tells a routine without parameters from no routine at all; naming the routine on
+  // both sides lets the server read only its parameters.
+  const std::string routine = FConnection.Literal(name);
   const TResultSet result = FConnection.Run(
       "SELECT r.ROUTINE_TYPE, p.PARAMETER_MODE, p.PARAMETER_NAME, p.DATA_TYPE, "
       "p.DTD_IDENTIFIER, p.ORDINAL_POSITION FROM information_schema.ROUTINES r "
-      "LEFT JOIN information_schema.PARAMETERS p ON p.SPECIFIC_SCHEMA = r.ROUTINE_SCHEMA "
-      "AND p.SPECIFIC_NAME = r.SPECIFIC_NAME AND p.ROUTINE_TYPE = r.ROUTINE_TYPE "
-      "WHERE r.ROUTINE_SCHEMA = DATABASE() AND r.ROUTINE_NAME = " +
-          FConnection.Literal(name) + " ORDER BY r.ROUTINE_TYPE DESC, p.ORDINAL_POSITION",
+      "LEFT JOIN information_schema.PARAMETERS p ON p.SPECIFIC_SCHEMA = DATABASE() "
+      "AND p.SPECIFIC_NAME = " +
+          routine +
+          " AND p.ROUTINE_TYPE = r.ROUTINE_TYPE "
+          "WHERE r.ROUTINE_SCHEMA = DATABASE() AND r.ROUTINE_NAME = " +
+          routine + " ORDER BY r.ROUTINE_TYPE DESC, p.ORDINAL_POSITION",
       kAllRows);
   if (result.Rows.empty()) {
     RaiseNoSuchRoutine(name);
