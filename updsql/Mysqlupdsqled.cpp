@@ -1,1 +1,0 @@
-// Unit Mysqlupdsqled: SQL scanning, update statement generation, the update SQL editor.
