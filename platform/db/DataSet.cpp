@@ -1,7 +1,6 @@
 #include "db/DataSet.h"
 
 #include <algorithm>
-#include <unordered_set>
 
 #include "db/DBClasses.h"
 #include "db/DataSource.h"
@@ -273,11 +272,10 @@ void TDataSet::SetDataSource(TDataSource* value) {
 }
 
 bool TDataSet::IsLinkedTo(const TDataSource* dataSource) const {
-  // A chain that loops without passing here must end the walk, not hang it.
-  std::unordered_set<const TDataSet*> seen;
+  // Both ends refuse circular links, so the walk ends.
   while (dataSource != nullptr) {
     const TDataSet* dataSet = dataSource->DataSet();
-    if (dataSet == nullptr || !seen.insert(dataSet).second) break;
+    if (dataSet == nullptr) break;
     if (dataSet == this) return true;
     dataSource = dataSet->DataSource();
   }

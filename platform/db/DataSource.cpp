@@ -1,7 +1,6 @@
 #include "db/DataSource.h"
 
 #include <algorithm>
-#include <unordered_set>
 
 const TClassInfo& TDataSource::StaticClass() {
   static const TClassInfo info =
@@ -29,6 +28,8 @@ const TClassInfo& TDataSource::StaticClass() {
 TDataSource::TDataSource(TComponent* owner) : TComponent(owner) {}
 
 TDataSource::~TDataSource() {
+  // No events while dying: their handlers' objects may be gone already.
+  SetComponentStateFlag(csDestroying, true);
   SetDataSet(nullptr);
 }
 
@@ -51,8 +52,7 @@ void TDataSource::SetDataSet(TDataSet* value) {
 }
 
 bool TDataSource::LeadsHere(const TDataSet* dataSet) const {
-  std::unordered_set<const TDataSet*> seen;
-  while (dataSet != nullptr && seen.insert(dataSet).second) {
+  while (dataSet != nullptr) {
     const TDataSource* master = dataSet->DataSource();
     if (master == this) return true;
     dataSet = master != nullptr ? master->DataSet() : nullptr;
