@@ -33,6 +33,7 @@ class TComponent : public TPersistent {
   int ComponentCount() const { return static_cast<int>(FComponents.size()); }
   TComponent* Components(int index) const;
   int ComponentIndex() const;
+  // A component inserted into a designed owner is designed too, as in the host.
   void InsertComponent(TComponent* component);
   void RemoveComponent(TComponent* component);
   // Null when no owned component has that name (case-insensitive).
@@ -47,6 +48,9 @@ class TComponent : public TPersistent {
   // Sets or clears the designing flag on this component and, with children, on what it owns.
   void SetDesigning(bool value, bool children = true);
   void SetLoading(bool value);
+  // Marks a frame embedded in a form (`inline` in form files); it owns what it streams.
+  void SetInline(bool value);
+  bool IsInline() const { return (FComponentState & csInline) != 0; }
 
   // Asks to be told (Notification opRemove) when component is freed. Symmetric, as in the host.
   void FreeNotification(TComponent* component);

@@ -84,6 +84,7 @@ void TComponent::InsertComponent(TComponent* component) {
   if (component->FOwner != nullptr) component->FOwner->RemoveComponent(component);
   ValidateRename(component, String(), component->FName);
   Insert(component);
+  if (IsDesigning()) component->SetDesigning(true);
   Notification(component, TOperation::opInsert);
 }
 
@@ -121,6 +122,10 @@ void TComponent::SetDesigning(bool value, bool children) {
 
 void TComponent::SetLoading(bool value) {
   SetComponentStateFlag(csLoading, value);
+}
+
+void TComponent::SetInline(bool value) {
+  SetComponentStateFlag(csInline, value);
 }
 
 void TComponent::SetComponentStateFlag(TComponentState flag, bool on) {

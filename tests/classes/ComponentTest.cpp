@@ -80,3 +80,16 @@ TEST(TypInfo, PropertiesAndMethodsByName) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Component, DesignedOwnerDesignsWhatItTakesIn) {
+  TComponent form(nullptr);
+  form.SetDesigning(true);
+  auto* query = new TComponent(&form);
+  EXPECT_TRUE(query->IsDesigning());
+  TComponent loose(nullptr);
+  EXPECT_FALSE(loose.IsDesigning());
+}
+
+}  // namespace

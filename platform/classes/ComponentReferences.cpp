@@ -1,0 +1,67 @@
+#include "ComponentReferences.h"
+
+TComponent* FormRootOf(TComponent* component) {
+  while (component->Owner() != nullptr) component = component->Owner();
+  return component;
+}
+
+TComponent* LookupRootOf(TComponent* component) {
+  TComponent* c = component->Owner();
+  if (c == nullptr) return component;
+  while (c->Owner() != nullptr && !c->IsInline()) c = c->Owner();
+  return c;
+}
+
+TComponent* FindComponentByPath(StringView path, TComponent* lookupRoot,
+                                const std::vector<TComponent*>& roots) {
+  const size_t dot = path.find('.');
+  const StringView first = path.substr(0, dot);
+  TComponent* formRoot = FormRootOf(lookupRoot);
+  TComponent* found = lookupRoot->FindComponent(first);
+  if (found == nullptr && SameText(lookupRoot->Name(), first)) found = lookupRoot;
+  if (found == nullptr) found = formRoot->FindComponent(first);
+  if (found == nullptr && SameText(formRoot->Name(), first)) found = formRoot;
+  for (size_t i = 0; found == nullptr && i < roots.size(); ++i) {
+    if (SameText(roots[i]->Name(), first)) found = roots[i];
+  }
+  for (size_t start = dot; found != nullptr && start != StringView::npos;) {
+    const size_t next = path.find('.', start + 1);
+    found = found->FindComponent(path.substr(start + 1, next - start - 1));
+    start = next;
+  }
+  return found;
+}
+
+String ComponentReferenceText(const TComponent* target, const TComponent* lookupRoot) {
+  if (target == lookupRoot) return target->Name();
+  String text;
+  for (const TComponent* c = target; c != nullptr && c != lookupRoot; c = c->Owner()) {
+    if (c->Name().empty()) return String();
+    text = text.empty() ? c->Name() : c->Name() + STR(".") + text;
+  }
+  return text;
+}
+
+std::vector<TPendingReference> ResolveReferences(std::vector<TPendingReference> pending,
+                                                 const std::vector<TComponent*>& roots,
+                                                 const TReferenceProblem& problem) {
+  std::vector<TPendingReference> unresolved;
+  for (TPendingReference& ref : pending) {
+    TComponent* found = FindComponentByPath(ref.Name, ref.LookupRoot, roots);
+    if (found == nullptr) {
+      unresolved.push_back(std::move(ref));
+      continue;
+    }
+    const TClassInfo* wanted = ref.Prop->PropType->ClassType;
+    if (wanted != nullptr && !found->InheritsFrom(*wanted)) {
+      problem(ref, ref.Name + STR(" is not a ") + wanted->Name);
+      continue;
+    }
+    try {
+      SetPropValue(ref.Target, *ref.Prop, static_cast<TObject*>(found));
+    } catch (const Exception& e) {
+      problem(ref, e.Message());
+    }
+  }
+  return unresolved;
+}

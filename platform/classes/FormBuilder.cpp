@@ -1,0 +1,122 @@
+#include "FormBuilder.h"
+
+#include "UnknownClasses.h"
+#include "classes/GenericComponent.h"
+
+namespace {
+
+String Label(const TComponent* component) {
+  return component->Name().empty() ? component->ClassName() : component->Name();
+}
+
+}  // namespace
+
+TFormBuilder::TFormBuilder(const TFormReadOptions& options, String fileName)
+    : FOptions(options), FFileName(std::move(fileName)) {}
+
+void TFormBuilder::Fail(const String& message, int line, int column) const {
+  throw EReadError(message, FFileName, line, column);
+}
+
+void TFormBuilder::Problem(const String& message, int line, int column) {
+  if (!FOptions.AllowBadValues) Fail(message, line, column);
+  Warnings.push_back({message, line, column});
+}
+
+TComponent* TFormBuilder::Build(const TFormObject& root, TComponent* instance) {
+  std::unique_ptr<TComponent> created;
+  TComponent* component = instance;
+  if (component == nullptr) {
+    created.reset(CreateComponent(root, nullptr, nullptr));
+    component = created.get();
+  }
+  if (FOptions.Designing) component->SetDesigning(true);
+  Begin(component, root);
+  SetRootName(component, root);
+  ReadComponentProperties(*this, component, root.Properties, component);
+  ReadChildren(root, component, component);
+  created.release();
+  return component;
+}
+
+void TFormBuilder::SetRootName(TComponent* root, const TFormObject& object) {
+  if (object.Name.empty() || SameText(root->Name(), object.Name)) return;
+  // Another component of the owner may have the name already: take the first free variant.
+  for (int suffix = 0;; ++suffix) {
+    const String name = suffix == 0 ? object.Name : object.Name + STR("_") + IntToStr(suffix);
+    if (root->Owner() == nullptr || root->Owner()->FindComponent(name) == nullptr) {
+      root->SetName(name);
+      return;
+    }
+  }
+}
+
+TComponent* TFormBuilder::CreateComponent(const TFormObject& object, TComponent* parent,
+                                          TComponent* owner) {
+  const TClass cls = GetClass(object.ClassName);
+  if (cls != nullptr && cls->Create && cls->InheritsFrom(TComponent::StaticClass())) {
+    return static_cast<TComponent*>(cls->Create(owner));
+  }
+  if (!FOptions.AllowUnknownClasses) {
+    Fail(STR("Class ") + object.ClassName + STR(" not found"), object.Line, object.Column);
+  }
+  if (TComponent* component = CreateFromUnknownClassHandlers(object.ClassName, parent, owner)) {
+    return component;
+  }
+  return new TGenericComponent(owner, object.ClassName);
+}
+
+void TFormBuilder::Begin(TComponent* component, const TFormObject& object) {
+  component->SetLoading(true);
+  if (FOptions.Designing) component->SetDesigning(true, false);
+  Bound.push_back({component, &object});
+}
+
+void TFormBuilder::ReadChildren(const TFormObject& object, TComponent* parent, TComponent* owner) {
+  for (int i = 0; i < object.ChildCount(); ++i) ReadObject(*object.Child(i), parent, owner);
+}
+
+void TFormBuilder::ReadObject(const TFormObject& object, TComponent* parent, TComponent* owner) {
+  TComponent* component = nullptr;
+  try {
+    // Objects of an ancestor (inherited, inline) may exist already in the instance read into.
+    if (object.Kind != TFormObjectKind::okObject) component = owner->FindComponent(object.Name);
+    if (component == nullptr) {
+      component = CreateComponent(object, parent, owner);
+      component->SetName(object.Name);
+    }
+  } catch (const EFormError&) {
+    throw;
+  } catch (const Exception& e) {
+    Fail(e.Message(), object.Line, object.Column);
+  }
+  Begin(component, object);
+  if (object.Kind == TFormObjectKind::okInline) component->SetInline(true);
+  try {
+    component->SetParentComponent(parent);
+  } catch (const Exception& e) {
+    Problem(STR("Cannot put ") + Label(component) + STR(" into ") + Label(parent) + STR(": ") +
+                e.Message(),
+            object.Line, object.Column);
+  }
+  ReadComponentProperties(*this, component, object.Properties, owner);
+  ReadChildren(object, component, object.Kind == TFormObjectKind::okInline ? component : owner);
+}
+
+void FinishLoading(const std::vector<TBoundObject>& bound, TFormBuilder& builder) {
+  std::optional<EReadError> failure;
+  for (const TBoundObject& b : bound) {
+    try {
+      b.Component->Loaded();
+    } catch (const Exception& e) {
+      try {
+        builder.Problem(STR("Error loading ") + Label(b.Component) + STR(": ") + e.Message(),
+                        b.Object->Line, b.Object->Column);
+      } catch (const EReadError& error) {
+        if (!failure) failure = error;
+      }
+    }
+    b.Component->SetLoading(false);
+  }
+  if (failure) throw *failure;
+}

@@ -1,0 +1,60 @@
+#pragma once
+// Turns the objects of a form document into components; see classes/FormLoader.h for the rules.
+// References are collected, not resolved: the caller resolves them against the forms it knows.
+#include <vector>
+
+#include "classes/FormLoader.h"
+
+// A reference waiting for its component: Name is the text as read ("Query1", "Form2.Query1").
+struct TPendingReference {
+  TComponent* Component = nullptr;  // the component whose property it is
+  String Path;                // dotted property path from Component; empty inside collection items
+  TObject* Target = nullptr;  // the object that has the property
+  const TPropInfo* Prop = nullptr;
+  String Name;
+  TComponent* LookupRoot = nullptr;
+  int Line = 0;
+  int Column = 0;
+};
+
+// A component and the document object it was read from.
+struct TBoundObject {
+  TComponent* Component;
+  const TFormObject* Object;
+};
+
+class TFormBuilder {
+ public:
+  TFormBuilder(const TFormReadOptions& options, String fileName);
+
+  // Reads root into instance, or creates the root component when instance is null (the
+  // caller then owns it). Raises EReadError; components made so far belong to the root.
+  TComponent* Build(const TFormObject& root, TComponent* instance);
+
+  const TFormReadOptions& Options() const { return FOptions; }
+  std::vector<TBoundObject> Bound;  // in reading order, root first
+  std::vector<TPendingReference> Pending;
+  std::vector<TFormWarning> Warnings;
+
+  // A value that could not be set: a warning, or EReadError when bad values are not allowed.
+  void Problem(const String& message, int line, int column);
+  [[noreturn]] void Fail(const String& message, int line, int column) const;
+
+ private:
+  TComponent* CreateComponent(const TFormObject& object, TComponent* parent, TComponent* owner);
+  void ReadObject(const TFormObject& object, TComponent* parent, TComponent* owner);
+  void ReadChildren(const TFormObject& object, TComponent* parent, TComponent* owner);
+  void Begin(TComponent* component, const TFormObject& object);
+  void SetRootName(TComponent* root, const TFormObject& object);
+  void SetName(TComponent* component, const TFormObject& object);
+
+  TFormReadOptions FOptions;
+  String FFileName;
+};
+
+// Sets the document properties on a component; see FormPropertyReader.cpp.
+void ReadComponentProperties(TFormBuilder& builder, TComponent* component,
+                             const TFormProperties& properties, TComponent* lookupRoot);
+
+// Calls Loaded() on the components read, in reading order, and clears their loading flag.
+void FinishLoading(const std::vector<TBoundObject>& bound, TFormBuilder& builder);
