@@ -5,11 +5,15 @@ TComponent* FormRootOf(TComponent* component) {
   return component;
 }
 
-TComponent* LookupRootOf(TComponent* component) {
-  TComponent* c = component->Owner();
+const TComponent* LookupRootOf(const TComponent* component) {
+  const TComponent* c = component->Owner();
   if (c == nullptr) return component;
   while (c->Owner() != nullptr && !c->IsInline()) c = c->Owner();
   return c;
+}
+
+TComponent* LookupRootOf(TComponent* component) {
+  return const_cast<TComponent*>(LookupRootOf(static_cast<const TComponent*>(component)));
 }
 
 TComponent* FindComponentByPath(StringView path, TComponent* lookupRoot,

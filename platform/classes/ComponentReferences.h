@@ -9,6 +9,7 @@
 // The top of the owner chain: the form, data module or frame being designed.
 TComponent* FormRootOf(TComponent* component);
 // Where names written by component are looked up: the nearest embedded frame or the form.
+const TComponent* LookupRootOf(const TComponent* component);
 TComponent* LookupRootOf(TComponent* component);
 
 TComponent* FindComponentByPath(StringView path, TComponent* lookupRoot,

@@ -1,0 +1,231 @@
+#include "classes/FormSet.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "AtomicFile.h"
+#include "ComponentReferences.h"
+#include "FormBuilder.h"
+#include "FormSync.h"
+#include "StoredProperties.h"
+#include "classes/FormText.h"
+
+namespace {
+
+// Hears of the freeing of bound components.
+class TBindingWatcher : public TComponent {
+ public:
+  explicit TBindingWatcher(std::function<void(TComponent*)> gone)
+      : TComponent(nullptr), FGone(std::move(gone)) {}
+  void Notification(TComponent* component, TOperation operation) override {
+    TComponent::Notification(component, operation);
+    if (operation == TOperation::opRemove) FGone(component);
+  }
+
+ private:
+  std::function<void(TComponent*)> FGone;
+};
+
+// Takes the stored value of one property (by path) from the component's current state.
+void RefreshSnapshot(TBinding& binding, const String& path) {
+  std::erase_if(binding.Snapshot, [&](const TFormProperty& p) { return SameText(p.Name, path); });
+  const TFormProperties now = StoredProperties(binding.Component);
+  for (size_t i = 0; i < now.size(); ++i) {
+    if (SameText(now[i].Name, path)) {
+      binding.Snapshot.insert(
+          binding.Snapshot.begin() + static_cast<ptrdiff_t>(std::min(i, binding.Snapshot.size())),
+          now[i]);
+    }
+  }
+}
+
+}  // namespace
+
+struct TFormModule::TState {
+  ~TState() {
+    // The root goes first so that the watcher hears of everything while the bindings exist.
+    Root.reset();
+    Watcher.reset();
+  }
+  std::filesystem::path FileName;
+  std::unique_ptr<TFormDocument> Document;
+  std::unique_ptr<TBindingWatcher> Watcher;
+  std::unique_ptr<TComponent> Root;
+  std::vector<TBinding> Bindings;
+  std::vector<TPendingReference> Pending;  // references into forms not open
+  std::vector<TFormWarning> Warnings;
+
+  TBinding* BindingOf(const TComponent* component) {
+    for (TBinding& b : Bindings) {
+      if (b.Component == component && b.Alive) return &b;
+    }
+    return nullptr;
+  }
+  void Watch(TComponent* component) { Watcher->FreeNotification(component); }
+  void Gone(TComponent* component) {
+    for (TBinding& b : Bindings) {
+      if (b.Component == component) b.Alive = false;
+    }
+    std::erase_if(Pending, [&](const TPendingReference& r) { return r.Component == component; });
+  }
+};
+
+TFormModule::TFormModule(std::unique_ptr<TState> state) : FState(std::move(state)) {}
+
+TFormModule::~TFormModule() = default;
+
+const std::filesystem::path& TFormModule::FileName() const {
+  return FState->FileName;
+}
+TFormDocument& TFormModule::Document() const {
+  return *FState->Document;
+}
+TComponent* TFormModule::Root() const {
+  return FState->Root.get();
+}
+const std::vector<TFormWarning>& TFormModule::Warnings() const {
+  return FState->Warnings;
+}
+
+std::string TFormModule::Render() {
+  SyncDocument(*FState->Document, FState->Root.get(), FState->Bindings,
+               [this](TComponent* c) { FState->Watch(c); });
+  return WriteFormText(*FState->Document);
+}
+
+void TFormModule::Save() {
+  const std::string bytes = Render();
+  try {
+    WriteFileAtomically(FState->FileName, bytes);
+  } catch (const Exception& e) {
+    throw EFormError(e.Message(), FromUtf8(FState->FileName.string()), 0, 0);
+  }
+}
+
+TFormReadOptions DesignReadOptions() {
+  TFormReadOptions options;
+  options.Designing = true;
+  return options;
+}
+
+TFormSet::TFormSet(const TFormReadOptions& options) : FOptions(options) {}
+
+TFormSet::~TFormSet() {
+  while (!FModules.empty()) Close(*FModules.back());
+}
+
+TFormModule& TFormSet::Open(const std::filesystem::path& file) {
+  return Add(LoadFormFile(file), file);
+}
+
+TFormModule& TFormSet::OpenText(std::string_view bytes, const std::filesystem::path& fileName) {
+  return Add(ReadFormText(bytes, FromUtf8(fileName.string())), fileName);
+}
+
+TFormModule& TFormSet::Add(std::unique_ptr<TFormDocument> document,
+                           const std::filesystem::path& file) {
+  auto state = std::make_unique<TFormModule::TState>();
+  TFormModule::TState* s = state.get();
+  s->FileName = file;
+  s->Document = std::move(document);
+  s->Watcher = std::make_unique<TBindingWatcher>([s](TComponent* c) { s->Gone(c); });
+  TFormBuilder builder(FOptions, s->Document->FileName);
+  s->Root.reset(builder.Build(*s->Document->Root, nullptr));
+  std::vector<TComponent*> roots = Roots();
+  roots.push_back(s->Root.get());
+  auto problem = [&](const TPendingReference& ref, const String& message) {
+    builder.Problem(message, ref.Line, ref.Column);
+  };
+  for (TPendingReference& ref : ResolveReferences(std::move(builder.Pending), roots, problem)) {
+    // Unresolved references stay raw; those of properties (not of collection items) may
+    // resolve when their form opens.
+    if (!ref.Path.empty()) s->Pending.push_back(std::move(ref));
+  }
+  FinishLoading(builder.Bound, builder);
+  for (const TBoundObject& b : builder.Bound) {
+    // The module owns the document; the builder only read it.
+    s->Bindings.push_back(
+        {b.Component, const_cast<TFormObject*>(b.Object), StoredProperties(b.Component), true});
+    s->Watch(b.Component);
+  }
+  s->Warnings = std::move(builder.Warnings);
+  TFormModule& module = *FModules.emplace_back(new TFormModule(std::move(state)));
+  RetryReferences();
+  return module;
+}
+
+std::vector<TComponent*> TFormSet::Roots() const {
+  std::vector<TComponent*> roots;
+  for (const auto& m : FModules) roots.push_back(m->Root());
+  return roots;
+}
+
+void TFormSet::RetryReferences() {
+  const std::vector<TComponent*> roots = Roots();
+  for (const auto& module : FModules) {
+    TFormModule::TState& s = *module->FState;
+    std::vector<TPendingReference> waiting;
+    for (TPendingReference& ref : std::exchange(s.Pending, {})) {
+      if (FindComponentByPath(ref.Name, ref.LookupRoot, roots) == nullptr) {
+        waiting.push_back(std::move(ref));
+        continue;
+      }
+      ResolveReferences({ref}, roots, [&](const TPendingReference& r, const String& message) {
+        s.Warnings.push_back({message, r.Line, r.Column});
+      });
+      if (TBinding* binding = s.BindingOf(ref.Component)) RefreshSnapshot(*binding, ref.Path);
+    }
+    s.Pending = std::move(waiting);
+  }
+}
+
+void TFormSet::Close(TFormModule& module) {
+  const auto it = std::find_if(FModules.begin(), FModules.end(),
+                               [&](const auto& m) { return m.get() == &module; });
+  if (it == FModules.end()) return;
+  struct TCleared {
+    TFormModule::TState* State;
+    TComponent* Component;
+    String Path;
+  };
+  std::vector<TCleared> cleared;
+  const String prefix = module.Root()->Name() + STR(".");
+  for (const auto& other : FModules) {
+    if (other.get() == &module || module.Root()->Name().empty()) continue;
+    TFormModule::TState& s = *other->FState;
+    for (const TBinding& b : s.Bindings) {
+      if (!b.Alive) continue;
+      for (const TFormProperty& p : b.Snapshot) {
+        if (p.Value.Kind != TFormValueKind::fvIdent || p.Value.Text.size() <= prefix.size() ||
+            !SameText(StringView(p.Value.Text).substr(0, prefix.size()), prefix)) {
+          continue;
+        }
+        TObject* target = nullptr;
+        const TPropInfo* prop = nullptr;
+        if (!FindPropertyTarget(b.Component, p.Name, target, prop) ||
+            prop->Kind() != TTypeKind::tkClass) {
+          continue;
+        }
+        try {
+          SetPropValue(target, *prop, static_cast<TObject*>(nullptr));
+        } catch (const Exception&) {
+          continue;
+        }
+        s.Pending.push_back(
+            {b.Component, p.Name, target, prop, p.Value.Text, LookupRootOf(b.Component), 0, 0});
+        cleared.push_back({&s, b.Component, p.Name});
+      }
+    }
+  }
+  FModules.erase(it);
+  for (const TCleared& c : cleared) {
+    if (TBinding* binding = c.State->BindingOf(c.Component)) RefreshSnapshot(*binding, c.Path);
+  }
+}
+
+TFormModule* TFormSet::FindModule(const TComponent* root) const {
+  for (const auto& m : FModules) {
+    if (m->Root() == root) return m.get();
+  }
+  return nullptr;
+}

@@ -1,0 +1,307 @@
+#include "FormSync.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+#include "StoredProperties.h"
+
+namespace {
+
+// --- re-indenting moved blocks ---
+
+void ReplaceLinePrefixes(std::string& text, size_t from, const std::string& oldPrefix,
+                         const std::string& newPrefix) {
+  for (size_t pos = from; pos <= text.size();) {
+    if (text.compare(pos, oldPrefix.size(), oldPrefix) == 0) {
+      text.replace(pos, oldPrefix.size(), newPrefix);
+      pos += newPrefix.size();
+    }
+    const size_t lineBreak = text.find_first_of("\r\n", pos);
+    if (lineBreak == std::string::npos) break;
+    pos = lineBreak + 1;
+    if (text[lineBreak] == '\r' && pos < text.size() && text[pos] == '\n') ++pos;
+  }
+}
+
+void Reindent(TFormSource& source, const std::string& from, const std::string& to) {
+  if (!source.Present()) return;
+  const size_t lastBreak = source.Leading.find_last_of("\r\n");
+  if (lastBreak != std::string::npos) {
+    ReplaceLinePrefixes(source.Leading, lastBreak + 1, from, to);
+  } else if (source.AtLineStart) {
+    ReplaceLinePrefixes(source.Leading, 0, from, to);
+  }
+  // Continuation lines of multi-line values.
+  const size_t firstBreak = source.Text.find_first_of("\r\n");
+  if (firstBreak != std::string::npos) {
+    std::string rest = source.Text.substr(firstBreak);
+    ReplaceLinePrefixes(rest, 1, from, to);
+    source.Text = source.Text.substr(0, firstBreak) + rest;
+  }
+}
+
+void Reindent(TFormProperties& properties, const std::string& from, const std::string& to) {
+  for (TFormProperty& p : properties) {
+    Reindent(p.Source, from, to);
+    Reindent(p.Tail, from, to);
+    for (TFormItem& item : p.Value.CollectionItems) {
+      Reindent(item.Head, from, to);
+      Reindent(item.End, from, to);
+      Reindent(item.Properties, from, to);
+    }
+  }
+}
+
+void Reindent(TFormObject& object, const std::string& from, const std::string& to) {
+  Reindent(object.Head, from, to);
+  Reindent(object.End, from, to);
+  Reindent(object.Properties, from, to);
+  for (int i = 0; i < object.ChildCount(); ++i) Reindent(*object.Child(i), from, to);
+}
+
+std::string ObjectIndent(const TFormObject& object);
+
+// Where the children of parent start their lines.
+std::string ChildIndent(const TFormObject& parent) {
+  for (int i = 0; i < parent.ChildCount(); ++i) {
+    if (auto indent = parent.Child(i)->Head.Indent()) return *indent;
+  }
+  for (const TFormProperty& p : parent.Properties) {
+    if (auto indent = p.Source.Indent()) return *indent;
+  }
+  return ObjectIndent(parent) + "  ";
+}
+
+std::string ObjectIndent(const TFormObject& object) {
+  if (auto indent = object.Head.Indent()) return *indent;
+  return object.Parent() != nullptr ? ChildIndent(*object.Parent()) : std::string();
+}
+
+void MoveInto(std::unique_ptr<TFormObject> object, TFormObject& target) {
+  const std::string to = ChildIndent(target);
+  if (auto from = object->Head.Indent(); from && *from != to) Reindent(*object, *from, to);
+  target.AddChild(std::move(object));
+}
+
+bool IsWithin(const TFormObject* object, const TFormObject* ancestor) {
+  for (const TFormObject* o = object; o != nullptr; o = o->Parent()) {
+    if (o == ancestor) return true;
+  }
+  return false;
+}
+
+// --- properties ---
+
+const TFormProperty* Find(const TFormProperties& properties, StringView name) {
+  return FindFormProperty(properties, name);
+}
+
+// Inserts a new property next to its neighbours in declared order.
+void InsertProperty(TFormProperties& document, const TFormProperties& after, size_t index) {
+  for (size_t next = index + 1; next < after.size(); ++next) {
+    for (size_t i = 0; i < document.size(); ++i) {
+      if (SameText(document[i].Name, after[next].Name)) {
+        document.insert(document.begin() + static_cast<ptrdiff_t>(i), after[index]);
+        return;
+      }
+    }
+  }
+  document.push_back(after[index]);
+}
+
+bool ChangeItems(TFormProperty& property, const TFormProperty& before, const TFormProperty& after) {
+  auto& items = property.Value.CollectionItems;
+  const auto& old = before.Value.CollectionItems;
+  const auto& now = after.Value.CollectionItems;
+  if (property.Modified || property.Value.Kind != TFormValueKind::fvCollection ||
+      after.Value.Kind != TFormValueKind::fvCollection || items.size() != now.size() ||
+      old.size() != now.size()) {
+    return false;
+  }
+  for (size_t i = 0; i < items.size(); ++i) {
+    ApplyPropertyChanges(items[i].Properties, old[i].Properties, now[i].Properties);
+  }
+  return true;
+}
+
+}  // namespace
+
+void ApplyPropertyChanges(TFormProperties& document, const TFormProperties& before,
+                          const TFormProperties& after) {
+  for (size_t i = 0; i < after.size(); ++i) {
+    const TFormProperty& now = after[i];
+    const TFormProperty* old = Find(before, now.Name);
+    if (old != nullptr && old->Value.SameAs(now.Value)) continue;
+    TFormProperty* current = FindFormProperty(document, now.Name);
+    if (current == nullptr) {
+      InsertProperty(document, after, i);
+    } else if (!current->Value.SameAs(now.Value) &&
+               (old == nullptr || !ChangeItems(*current, *old, now))) {
+      current->SetValue(now.Value);
+    }
+  }
+  for (const TFormProperty& old : before) {
+    if (Find(after, old.Name) != nullptr) continue;
+    std::erase_if(document, [&](const TFormProperty& p) { return SameText(p.Name, old.Name); });
+  }
+}
+
+namespace {
+
+class TSync {
+ public:
+  TSync(TFormDocument& document, TComponent* root, std::vector<TBinding>& bindings,
+        const std::function<void(TComponent*)>& watch)
+      : FDocument(document), FRoot(root), FBindings(bindings), FWatch(watch) {}
+
+  void Run() {
+    Collect(FRoot);
+    for (size_t i = 0; i < FBindings.size(); ++i) {
+      TBinding& b = FBindings[i];
+      if (b.Alive && FLive.count(b.Component) > 0) {
+        FByComponent[b.Component] = i;
+        FByObject[b.Object] = i;
+      }
+    }
+    RemoveGone();
+    for (TComponent* c : FOrder) Place(c);
+    for (TBinding& b : FBindings) {
+      if (FByComponent.count(b.Component) == 0 || FNew.count(b.Component) > 0) continue;
+      if (b.Object->Name != b.Component->Name()) b.Object->Rename(b.Component->Name());
+      TFormProperties now = StoredProperties(b.Component);
+      ApplyPropertyChanges(b.Object->Properties, b.Snapshot, now);
+      b.Snapshot = std::move(now);
+    }
+  }
+
+ private:
+  // The components written: the root and what it owns, and what embedded frames own.
+  void Collect(TComponent* owner) {
+    if (owner == FRoot) Add(owner);
+    for (int i = 0; i < owner->ComponentCount(); ++i) {
+      TComponent* c = owner->Components(i);
+      Add(c);
+      if (c->IsInline()) Collect(c);
+    }
+  }
+  void Add(TComponent* c) {
+    if (FLive.insert(c).second) FOrder.push_back(c);
+  }
+
+  bool IsLive(const TFormObject* object) const { return FByObject.count(object) > 0; }
+
+  // Takes the blocks of live components out of a block that goes.
+  void Rescue(TFormObject& object) {
+    for (int i = object.ChildCount() - 1; i >= 0; --i) {
+      TFormObject* child = object.Child(i);
+      if (IsLive(child)) {
+        FOrphans[child] = object.RemoveChild(child);
+      } else {
+        Rescue(*child);
+      }
+    }
+  }
+
+  void RemoveGone() {
+    std::vector<bool> keep(FBindings.size());
+    std::set<const TFormObject*> gone;
+    for (size_t i = 0; i < FBindings.size(); ++i) {
+      const auto it = FByComponent.find(FBindings[i].Component);
+      keep[i] = it != FByComponent.end() && it->second == i;
+      if (!keep[i] && FBindings[i].Object != FDocument.Root.get()) gone.insert(FBindings[i].Object);
+    }
+    for (size_t i = 0; i < FBindings.size(); ++i) {
+      TFormObject* object = FBindings[i].Object;
+      if (keep[i] || gone.count(object) == 0 || IsLive(object)) continue;
+      // Inner blocks go with the outermost block that goes.
+      bool inner = false;
+      for (const TFormObject* o = object->Parent(); o != nullptr && !inner; o = o->Parent()) {
+        inner = gone.count(o) > 0;
+      }
+      if (inner) continue;
+      Rescue(*object);
+      if (TFormObject* parent = object->Parent()) {
+        parent->RemoveChild(object);
+      } else {
+        FOrphans.erase(object);
+      }
+    }
+    std::vector<TBinding> kept;
+    for (size_t i = 0; i < FBindings.size(); ++i) {
+      if (keep[i]) kept.push_back(std::move(FBindings[i]));
+    }
+    FBindings = std::move(kept);
+    FByComponent.clear();
+    FByObject.clear();
+    for (size_t i = 0; i < FBindings.size(); ++i) {
+      FByComponent[FBindings[i].Component] = i;
+      FByObject[FBindings[i].Object] = i;
+    }
+  }
+
+  TFormObject* BlockOf(TComponent* c) {
+    if (c == nullptr) return nullptr;
+    Place(c);
+    const auto it = FByComponent.find(c);
+    return it == FByComponent.end() ? nullptr : FBindings[it->second].Object;
+  }
+
+  bool Attached(const TFormObject* object) const {
+    return object == FDocument.Root.get() || object->Parent() != nullptr;
+  }
+
+  void Place(TComponent* c) {
+    if (!FPlaced.insert(c).second || c == FRoot) return;
+    TComponent* parent = c->GetParentComponent();
+    if (parent == c || FLive.count(parent) == 0) parent = nullptr;
+    const auto it = FByComponent.find(c);
+    TFormObject* object = it == FByComponent.end() ? nullptr : FBindings[it->second].Object;
+    if (object != nullptr && Attached(object)) {
+      TFormObject* target = BlockOf(parent);
+      if (target != nullptr && target != object->Parent() && !IsWithin(target, object)) {
+        MoveInto(object->Parent()->RemoveChild(object), *target);
+      }
+      return;
+    }
+    TFormObject* target = BlockOf(parent);
+    if (target == nullptr) target = BlockOf(c->Owner());
+    if (target == nullptr) target = FDocument.Root.get();
+    if (const auto orphan = FOrphans.find(object); orphan != FOrphans.end()) {
+      MoveInto(std::move(orphan->second), *target);
+      FOrphans.erase(orphan);
+      return;
+    }
+    auto created = std::make_unique<TFormObject>();
+    created->Kind = c->IsInline() ? TFormObjectKind::okInline : TFormObjectKind::okObject;
+    created->Name = c->Name();
+    created->ClassName = c->ClassName();
+    created->Properties = StoredProperties(c);
+    TBinding binding{c, target->AddChild(std::move(created)), {}, true};
+    binding.Snapshot = binding.Object->Properties;
+    FNew.insert(c);
+    FByObject[binding.Object] = FBindings.size();
+    FByComponent[c] = FBindings.size();
+    FBindings.push_back(std::move(binding));
+    FWatch(c);
+  }
+
+  TFormDocument& FDocument;
+  TComponent* FRoot;
+  std::vector<TBinding>& FBindings;
+  const std::function<void(TComponent*)>& FWatch;
+  std::vector<TComponent*> FOrder;
+  std::set<TComponent*> FLive;
+  std::set<TComponent*> FPlaced;
+  std::set<TComponent*> FNew;
+  std::map<TComponent*, size_t> FByComponent;
+  std::map<const TFormObject*, size_t> FByObject;
+  std::map<TFormObject*, std::unique_ptr<TFormObject>> FOrphans;
+};
+
+}  // namespace
+
+void SyncDocument(TFormDocument& document, TComponent* root, std::vector<TBinding>& bindings,
+                  const std::function<void(TComponent*)>& watch) {
+  TSync(document, root, bindings, watch).Run();
+}

@@ -1,0 +1,219 @@
+#include <gtest/gtest.h>
+
+#include "FormTestClasses.h"
+#include "FormTestFiles.h"
+#include "classes/FormSet.h"
+#include "classes/FormText.h"
+
+#include <fstream>
+
+namespace {
+
+class FormSet : public ::testing::Test {
+ protected:
+  void SetUp() override { RegisterFormTestClasses(); }
+};
+
+const std::string kModule =
+    "object DataModule1: TDataModule1\r\n"
+    "  OnCreate = DataModuleCreate\r\n"
+    "  object Master: TTestDataSet\r\n"
+    "    SQL.Strings = (\r\n"
+    "      'select *'\r\n"
+    "      'from customer')\r\n"
+    "    Left = 48\r\n"
+    "    Top = 16\r\n"
+    "    object MasterName: TTestField\r\n"
+    "      FieldName = 'Name'\r\n"
+    "      Size = 30\r\n"
+    "      Origin = 'CUSTOMER.Name'\r\n"
+    "    end\r\n"
+    "  end\r\n"
+    "  object MasterSource: TTestDataSource\r\n"
+    "    DataSet = Master\r\n"
+    "    Left = 48\r\n"
+    "    Top = 72\r\n"
+    "  end\r\n"
+    "  object Detail: TTestQuery\r\n"
+    "    MasterSource = MasterSource\r\n"
+    "    Params = <\r\n"
+    "      item\r\n"
+    "        Name = 'CustNo'\r\n"
+    "        DataType = ftInteger\r\n"
+    "      end\r\n"
+    "      item\r\n"
+    "        Name = 'Since'\r\n"
+    "      end>\r\n"
+    "  end\r\n"
+    "end\r\n";
+
+std::string Replace(std::string text, const std::string& from, const std::string& to) {
+  const size_t at = text.find(from);
+  if (at == std::string::npos) throw std::runtime_error("not found: " + from);
+  return text.replace(at, from.size(), to);
+}
+
+TEST_F(FormSet, UnchangedFormsRenderAsRead) {
+  TFormSet forms;
+  EXPECT_EQ(forms.OpenText(kModule, "DataModule1.dfm").Render(), kModule);
+  for (const char* name : kFormSamples) {
+    TFormModule& module = forms.Open(FormSample(name));
+    EXPECT_EQ(module.Render(), ReadBytes(FormSample(name))) << name;
+    EXPECT_TRUE(module.Root()->IsDesigning());
+  }
+  EXPECT_EQ(forms.ModuleCount(), 1 + static_cast<int>(std::size(kFormSamples)));
+}
+
+TEST_F(FormSet, ChangedPropertiesChangeOnlyTheirLines) {
+  TFormSet forms;
+  TFormModule& module = forms.OpenText(kModule, "DataModule1.dfm");
+  TComponent* root = module.Root();
+  auto* master = As<TTestDataSet>(root->FindComponent(STR("Master")));
+  auto* detail = As<TTestQuery>(root->FindComponent(STR("Detail")));
+  master->Active = true;
+  master->SQL()->Add(STR("where City = 'Paris'"));
+  master->SetDesignInfo(48 | (24 << 16));
+  As<TTestParam>(detail->Params()->Items(1))->DataType = 11;
+  master->SetName(STR("Customers"));
+  As<TTestField>(root->FindComponent(STR("MasterName")))->Size = 0;
+  std::string expected = Replace(kModule, "Master: TTestDataSet\r\n",
+                                 "Customers: TTestDataSet\r\n    Active = True\r\n");
+  expected = Replace(expected, "      'from customer')\r\n",
+                     "      'from customer'\r\n      'where City = ''Paris''')\r\n");
+  expected = Replace(expected, "Top = 16", "Top = 24");
+  expected = Replace(expected, "      Size = 30\r\n", "");
+  expected = Replace(expected, "DataSet = Master", "DataSet = Customers");
+  expected = Replace(expected, "        Name = 'Since'\r\n",
+                     "        Name = 'Since'\r\n        DataType = ftDateTime\r\n");
+  EXPECT_EQ(module.Render(), expected);
+  // Rendering again changes nothing more.
+  EXPECT_EQ(module.Render(), expected);
+}
+
+TEST_F(FormSet, NewMovedAndFreedComponents) {
+  TFormSet forms;
+  TFormModule& module = forms.OpenText(kModule, "DataModule1.dfm");
+  TComponent* root = module.Root();
+  auto* master = As<TTestDataSet>(root->FindComponent(STR("Master")));
+  // A conversion: a new dataset takes the old one's fields, name and place.
+  auto* converted = new TTestDataSet(root);
+  converted->SQL()->Assign(master->SQL());
+  converted->SetDesignInfo(master->DesignInfo());
+  converted->BeforeOpen = TMethod{root, STR("MasterBeforeOpen")};
+  As<TTestField>(root->FindComponent(STR("MasterName")))->SetDataSet(converted);
+  delete master;
+  converted->SetName(STR("Master"));
+  As<TTestDataSource>(root->FindComponent(STR("MasterSource")))->SetDataSet(converted);
+  std::string expected = kModule;
+  const size_t from = expected.find("  object Master: TTestDataSet");
+  const size_t to = expected.find("  object MasterSource");
+  expected.erase(from, to - from);
+  expected = Replace(expected, "  end\r\nend\r\n",
+                     "  end\r\n"
+                     "  object Master: TTestDataSet\r\n"
+                     "    SQL.Strings = (\r\n"
+                     "      'select *'\r\n"
+                     "      'from customer')\r\n"
+                     "    BeforeOpen = MasterBeforeOpen\r\n"
+                     "    Left = 48\r\n"
+                     "    Top = 16\r\n"
+                     "    object MasterName: TTestField\r\n"
+                     "      FieldName = 'Name'\r\n"
+                     "      Size = 30\r\n"
+                     "      Origin = 'CUSTOMER.Name'\r\n"
+                     "    end\r\n"
+                     "  end\r\n"
+                     "end\r\n");
+  EXPECT_EQ(module.Render(), expected);
+}
+
+TEST_F(FormSet, MovedBlocksKeepTheirTextAtTheirNewDepth) {
+  TFormSet forms;
+  TFormModule& module = forms.OpenText(
+      "object F: TF\n"
+      "  object A: TTestControl\n"
+      "    object B: TTestControl\n"
+      "      Caption = \n"
+      "        'a caption long enough to need a second segment of the string, o' +\n"
+      "        'k?'\n"
+      "      Unknown = (\n"
+      "        1)\n"
+      "    end\n"
+      "  end\n"
+      "end\n",
+      "F.dfm");
+  TComponent* root = module.Root();
+  As<TTestControl>(root->FindComponent(STR("B")))->Parent = root;
+  EXPECT_EQ(module.Render(),
+            "object F: TF\n"
+            "  object A: TTestControl\n"
+            "  end\n"
+            "  object B: TTestControl\n"
+            "    Caption = \n"
+            "      'a caption long enough to need a second segment of the string, o' +\n"
+            "      'k?'\n"
+            "    Unknown = (\n"
+            "      1)\n"
+            "  end\n"
+            "end\n");
+}
+
+TEST_F(FormSet, ReferencesAcrossForms) {
+  const std::string orders =
+      "object OrderForm: TOrderForm\n"
+      "  object Items: TTestDataSet\n"
+      "    object ItemsPart: TTestField\n"
+      "      LookupDataSet = DataModule1.Master\n"
+      "      Lookup = True\n"
+      "    end\n"
+      "  end\n"
+      "  object Source: TTestDataSource\n"
+      "    DataSet = DataModule1.Detail\n"
+      "  end\n"
+      "end\n";
+  TFormSet forms;
+  TFormModule& form = forms.OpenText(orders, "OrderForm.dfm");
+  auto* part = As<TTestField>(form.Root()->FindComponent(STR("ItemsPart")));
+  auto* source = As<TTestDataSource>(form.Root()->FindComponent(STR("Source")));
+  EXPECT_EQ(part->LookupDataSet(), nullptr);
+  TFormModule& data = forms.OpenText(kModule, "DataModule1.dfm");
+  auto* master = As<TTestDataSet>(data.Root()->FindComponent(STR("Master")));
+  EXPECT_EQ(part->LookupDataSet(), master);
+  EXPECT_EQ(source->DataSet(), data.Root()->FindComponent(STR("Detail")));
+  EXPECT_EQ(form.Render(), orders);
+  // A rename in one form shows in the other.
+  master->SetName(STR("Customers"));
+  EXPECT_EQ(form.Render(), Replace(orders, "DataModule1.Master", "DataModule1.Customers"));
+  // Closing the module clears the references; they are written as they were.
+  forms.Close(data);
+  EXPECT_EQ(part->LookupDataSet(), nullptr);
+  EXPECT_EQ(form.Render(), Replace(orders, "DataModule1.Master", "DataModule1.Customers"));
+  TFormModule& again =
+      forms.OpenText(Replace(kModule, "object Master:", "object Customers:"), "DataModule1.dfm");
+  EXPECT_EQ(part->LookupDataSet(), again.Root()->FindComponent(STR("Customers")));
+}
+
+TEST_F(FormSet, SaveWritesTheFileAtomically) {
+  const auto folder = std::filesystem::temp_directory_path() / "ombrix_formset_save";
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  const auto path = folder / "DataModule1.dfm";
+  { std::ofstream(path, std::ios::binary) << kModule; }
+  TFormSet forms;
+  TFormModule& module = forms.Open(path);
+  As<TTestDataSet>(module.Root()->FindComponent(STR("Master")))->Ratio = 0.25;
+  module.Save();
+  // Declared order puts Ratio before SQL.
+  EXPECT_EQ(ReadBytes(path), Replace(kModule, "    SQL.Strings",
+                                     "    Ratio = 0.250000000000000000\r\n    SQL.Strings"));
+  std::filesystem::remove_all(folder);
+}
+
+TEST_F(FormSet, FailedOpenLeavesTheSetUnchanged) {
+  TFormSet forms;
+  EXPECT_THROW(forms.OpenText("object A: TA\n  object B: TB\n", "A.dfm"), EParserError);
+  EXPECT_THROW(forms.Open("/nonexistent/X.dfm"), EFormError);
+  EXPECT_EQ(forms.ModuleCount(), 0);
+}
+
+}  // namespace
