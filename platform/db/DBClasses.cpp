@@ -1,5 +1,7 @@
 #include "db/DBClasses.h"
 
+#include "classes/FormLoader.h"
+
 #include "db/BinaryFields.h"
 #include "db/BooleanField.h"
 #include "db/DataSource.h"
@@ -90,4 +92,11 @@ void RegisterDBClasses() {
                                 &TParam::StaticClass(),           &TParams::StaticClass()}) {
     RegisterClass(*cls);
   }
+  // Whatever a dataset's block holds is a field, also of a class this host does not know.
+  RegisterUnknownClassHandler(
+      STR("db.fields"),
+      [](StringView className, TComponent* parent, TComponent* owner) -> TComponent* {
+        if (parent == nullptr || !parent->Is<TDataSet>()) return nullptr;
+        return new TGenericField(owner, className);
+      });
 }

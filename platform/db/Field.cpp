@@ -171,6 +171,10 @@ TComponent* TField::GetParentComponent() const {
 }
 
 void TField::SetParentComponent(TComponent* parent) {
+  // A form file nests every top-level object in its root; only a dataset's block holds fields.
+  if ((ComponentState() & csLoading) != 0 && (parent == nullptr || !parent->Is<TDataSet>())) {
+    return;
+  }
   SetDataSet(As<TDataSet>(parent));
 }
 
