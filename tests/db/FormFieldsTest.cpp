@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "classes/FormLoader.h"
+#include "classes/FormSet.h"
 #include "classes/FormText.h"
 #include "db/DataSource.h"
 #include "db/GenericField.h"
@@ -137,6 +138,27 @@ TEST_F(FormFields, MovingLoadedFieldsToAnotherDatasetKeepsThem) {
   delete customers;
   EXPECT_EQ(target->FieldCount(), 3);
   EXPECT_NE(Find(STR("CustomersGuid")), nullptr);
+}
+
+TEST(FormFieldsSave, UnchangedFormsRenderAsReadAndMovedFieldsFollowTheirDataset) {
+  RegisterForeignClasses();
+  TFormSet set;
+  TFormModule& module = set.OpenText(kForm, "Unit1.dfm");
+  EXPECT_EQ(module.Render(), kForm);
+
+  TComponent* root = module.Root();
+  auto* customers = As<TDataSet>(root->FindComponent(STR("Customers")));
+  auto* target = As<TDataSet>(GetClass(STR("TZQuery"))->Create(root));
+  target->SetName(STR("Target"));
+  while (customers->FieldCount() > 0) customers->Fields()[0]->SetDataSet(target);
+  const std::string text = module.Render();
+  const size_t targetAt = text.find("object Target: TZQuery");
+  const size_t guidAt = text.find("object CustomersGuid: TGuidField");
+  ASSERT_NE(targetAt, std::string::npos) << text;
+  ASSERT_NE(guidAt, std::string::npos) << text;
+  EXPECT_GT(guidAt, targetAt) << text;
+  // The unknown field kept what TField does not publish.
+  EXPECT_NE(text.find("      Size = 38\n", guidAt), std::string::npos) << text;
 }
 
 }  // namespace
