@@ -12,3 +12,4 @@ struct CommandResult {
 
 void AddSqlCommands(CLI::App& app, CommandResult& result);
 void AddDbCommands(CLI::App& app, CommandResult& result);
+void AddFormCommands(CLI::App& app, CommandResult& result);

@@ -10,6 +10,7 @@ int main(int argc, char** argv) {
   CommandResult result;
   AddSqlCommands(app, result);
   AddDbCommands(app, result);
+  AddFormCommands(app, result);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
