@@ -338,10 +338,10 @@ class TBinaryReader {
         return TFormValue::Integer(Integer());
       case vaExtended: {
         const auto mantissa = Get<uint64_t>();
-        return TFormValue::Float(ExtendedToDouble(mantissa, Get<uint16_t>()));
+        return Suffixed(ExtendedToDouble(mantissa, Get<uint16_t>()), String());
       }
       case vaDouble:
-        return TFormValue::Float(Get<double>());
+        return Suffixed(Get<double>(), String());
       case vaSingle:
         return Suffixed(Get<float>(), STR("s"));
       case vaCurrency:
@@ -392,7 +392,9 @@ class TBinaryReader {
     }
   }
 
-  static TFormValue Suffixed(double value, const String& suffix) {
+  // Form text has no spelling for infinities and NaNs.
+  TFormValue Suffixed(double value, const String& suffix) const {
+    if (!std::isfinite(value)) Fail(STR("Invalid floating point value"));
     return TFormValue::FloatText(TFormValue::Float(value).Text + suffix);
   }
 
