@@ -159,6 +159,8 @@ class TDataSet : public TComponent {
   virtual void InternalInitFieldDefs() {}
   // Adds the records with AppendRecord, after the field definitions are up to date.
   virtual void InternalOpen() {}
+  // A descendant that holds resources closes in its own destructor: by the time TDataSet's
+  // destructor closes, the descendant's overrides no longer run.
   virtual void InternalClose() {}
   // Fetches the records again (ClearRecords, AppendRecord). The default keeps them.
   virtual void InternalRefresh() {}
