@@ -1,4 +1,5 @@
 // ombrix form: loading, writing back and listing form files with the host's classes.
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -33,6 +34,20 @@ TFormModule* OpenOne(TFormSet& forms, const std::string& file) {
     Report(file, e);
     return nullptr;
   }
+}
+
+// Runs a verb on one form file loaded with the host's classes.
+std::function<void()> OnModule(std::shared_ptr<std::string> file, CommandResult& result,
+                               std::function<void(TFormModule&)> verb) {
+  return [file, &result, verb] {
+    RegisterHostClasses();
+    TFormSet forms;
+    if (TFormModule* module = OpenOne(forms, *file)) {
+      verb(*module);
+    } else {
+      result.exitCode = kExitFailure;
+    }
+  };
 }
 
 void PrintTree(const TFormObject& object, int depth) {
@@ -72,29 +87,14 @@ void AddFormCommands(CLI::App& app, CommandResult& result) {
   CLI::App* roundtrip =
       form->add_subcommand("roundtrip", "Load a form file and write it to standard output");
   roundtrip->add_option("file", *file, "Form file")->required();
-  roundtrip->callback([file, &result] {
-    RegisterHostClasses();
-    TFormSet forms;
-    TFormModule* module = OpenOne(forms, *file);
-    if (module == nullptr) {
-      result.exitCode = kExitFailure;
-      return;
-    }
-    const std::string bytes = module->Render();
+  roundtrip->callback(OnModule(file, result, [](TFormModule& module) {
+    const std::string bytes = module.Render();
     std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  });
+  }));
 
   CLI::App* tree = form->add_subcommand(
       "tree", "List the objects of a form file, indented by nesting: Name: ClassName");
   tree->add_option("file", *file, "Form file")->required();
-  tree->callback([file, &result] {
-    RegisterHostClasses();
-    TFormSet forms;
-    TFormModule* module = OpenOne(forms, *file);
-    if (module == nullptr) {
-      result.exitCode = kExitFailure;
-      return;
-    }
-    PrintTree(*module->Document().Root, 0);
-  });
+  tree->callback(
+      OnModule(file, result, [](TFormModule& module) { PrintTree(*module.Document().Root, 0); }));
 }
