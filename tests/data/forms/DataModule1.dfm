@@ -4,7 +4,7 @@ object DataModule1: TDataModule1
   Height = 317
   Width = 486
   object Database1: TDatabase
-    AliasName = 'DBDEMOS'
+    AliasName = 'SALES'
     DatabaseName = 'Demo'
     LoginPrompt = False
     Params.Strings = (
