@@ -44,9 +44,12 @@ class TField : public TComponent {
   String DisplayName() const { return DisplayLabel(); }
   TFieldKind FieldKind() const { return FFieldKind; }
   void SetFieldKind(TFieldKind value);
+  // Older form files say "Calculated = True" or "Lookup = True" instead of the kind.
   bool Calculated() const;
+  void SetCalculated(bool value);
   // True exactly for lookup fields.
   bool Lookup() const { return FFieldKind == TFieldKind::fkLookup; }
+  void SetLookup(bool value);
   const String& EditMask() const { return FEditMask; }
   void SetEditMask(const String& value) { FEditMask = value; }
   TAlignment Alignment() const { return FAlignment.value_or(DefaultAlignment()); }

@@ -69,6 +69,11 @@ class TFloatField : public TNumericField {
   void SetCurrency(bool value) { FCurrency = value; }
   int Precision() const { return FPrecision; }
   void SetPrecision(int value) { FPrecision = value; }
+  // When either is not 0, values outside MinValue..MaxValue are refused.
+  double MinValue() const { return FMinValue; }
+  void SetMinValue(double value) { FMinValue = value; }
+  double MaxValue() const { return FMaxValue; }
+  void SetMaxValue(double value) { FMaxValue = value; }
 
  protected:
   TFloatField(TComponent* owner, TFieldType dataType);
@@ -77,6 +82,8 @@ class TFloatField : public TNumericField {
  private:
   bool FCurrency = false;
   int FPrecision = 15;
+  double FMinValue = 0;
+  double FMaxValue = 0;
 };
 
 class TCurrencyField : public TFloatField {

@@ -54,6 +54,9 @@ const TClassInfo& TField::StaticClass() {
           .Prop(STR("ReadOnly"), &TField::ReadOnly, &TField::SetReadOnly, nullptr, 0)
           .Prop(STR("Required"), &TField::Required, &TField::SetRequired, nullptr, 0)
           .Prop(STR("Visible"), &TField::Visible, &TField::SetVisible, nullptr, 1)
+          .Prop(STR("Calculated"), &TField::Calculated, &TField::SetCalculated, nullptr, 0)
+          .StoredIf([](const TField* f) { return f->FieldKind() == TFieldKind::fkCalculated; })
+          .Prop(STR("Lookup"), &TField::Lookup, &TField::SetLookup, nullptr, 0)
           .Prop(
               STR("OnChange"), [](const TField* f) { return f->OnChange; },
               [](TField* f, const TMethod& m) { f->OnChange = m; },
@@ -140,6 +143,22 @@ void TField::SetFieldKind(TFieldKind value) {
 
 bool TField::Calculated() const {
   return FFieldKind == TFieldKind::fkCalculated || FFieldKind == TFieldKind::fkInternalCalc;
+}
+
+void TField::SetCalculated(bool value) {
+  if (value) {
+    if (!Calculated()) SetFieldKind(TFieldKind::fkCalculated);
+  } else if (Calculated()) {
+    SetFieldKind(TFieldKind::fkData);
+  }
+}
+
+void TField::SetLookup(bool value) {
+  if (value) {
+    SetFieldKind(TFieldKind::fkLookup);
+  } else if (Lookup()) {
+    SetFieldKind(TFieldKind::fkData);
+  }
 }
 
 int TField::DisplayWidth() const {

@@ -53,6 +53,10 @@ const TClassInfo& TFloatField::StaticClass() {
       TClassBuilder<TFloatField, TNumericField>(STR("TFloatField"))
           .Creatable()
           .Prop(STR("Currency"), &TFloatField::Currency, &TFloatField::SetCurrency, nullptr, 0)
+          .Prop(STR("MaxValue"), &TFloatField::MaxValue, &TFloatField::SetMaxValue)
+          .StoredIf([](const TFloatField* f) { return f->MaxValue() != 0; })
+          .Prop(STR("MinValue"), &TFloatField::MinValue, &TFloatField::SetMinValue)
+          .StoredIf([](const TFloatField* f) { return f->MinValue() != 0; })
           .Prop(STR("Precision"), &TFloatField::Precision, &TFloatField::SetPrecision, nullptr, 15)
           .Build();
   return info;
@@ -105,7 +109,14 @@ Variant TLargeintField::Convert(const Variant& value) const {
 TFloatField::TFloatField(TComponent* owner, TFieldType dataType) : TNumericField(owner, dataType) {}
 
 Variant TFloatField::Convert(const Variant& value) const {
-  return VarToFloat(value);
+  const double v = VarToFloat(value);
+  if ((FMinValue != 0 || FMaxValue != 0) && (v < FMinValue || v > FMaxValue)) {
+    DatabaseError(FloatToStr(v) + STR(" is not a valid value for field '") + DisplayName() +
+                      STR("'. The allowed range is ") + FloatToStr(FMinValue) + STR(" to ") +
+                      FloatToStr(FMaxValue),
+                  DataSet());
+  }
+  return v;
 }
 
 TCurrencyField::TCurrencyField(TComponent* owner) : TFloatField(owner, TFieldType::ftCurrency) {

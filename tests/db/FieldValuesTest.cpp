@@ -52,6 +52,11 @@ TEST(FieldValues, NumbersConvertAndRespectTheirRanges) {
   EXPECT_DOUBLE_EQ(r["F"]->AsFloat(), 1.25);
   EXPECT_EQ(r["F"]->AsInteger(), 1);
   EXPECT_THROW(r["F"]->SetAsString(STR("1,25")), EConvertError);
+  auto* f = static_cast<TFloatField*>(r["F"]);
+  f->SetMaxValue(100);
+  EXPECT_THROW(f->SetAsFloat(100.5), EDatabaseError);
+  EXPECT_THROW(f->SetAsFloat(-3), EDatabaseError);  // MinValue 0 bounds too once MaxValue is set
+  EXPECT_DOUBLE_EQ(f->AsFloat(), 1.25);
   // A decimal keeps Size digits after the point.
   EXPECT_EQ(r["B"]->Size(), 2);
   r["B"]->SetAsFloat(2.345678);
@@ -166,6 +171,14 @@ TEST(FieldValues, EveryFieldClassIsRegisteredWithTheMigratorsProperties) {
   SetOrdProp(f.get(), STR("FieldKind"), 2);
   EXPECT_TRUE(static_cast<TField*>(f.get())->Lookup());
   EXPECT_EQ(GetOrdProp(f.get(), STR("Size")), 20);
+  // Older files name the kind by flags.
+  SetOrdProp(f.get(), STR("Calculated"), 1);
+  EXPECT_EQ(static_cast<TField*>(f.get())->FieldKind(), TFieldKind::fkCalculated);
+  SetOrdProp(f.get(), STR("Lookup"), 1);
+  SetOrdProp(f.get(), STR("Calculated"), 0);
+  EXPECT_EQ(static_cast<TField*>(f.get())->FieldKind(), TFieldKind::fkLookup);
+  SetOrdProp(f.get(), STR("Lookup"), 0);
+  EXPECT_EQ(static_cast<TField*>(f.get())->FieldKind(), TFieldKind::fkData);
   // The label is stored only when it differs from the field name.
   SetStrProp(f.get(), STR("FieldName"), STR("Name"));
   const TPropInfo* label = GetPropInfo(f.get(), STR("DisplayLabel"));

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+
 #include "classes/FormLoader.h"
 #include "classes/FormSet.h"
 #include "classes/FormText.h"
@@ -159,6 +162,26 @@ TEST(FormFieldsSave, UnchangedFormsRenderAsReadAndMovedFieldsFollowTheirDataset)
   EXPECT_GT(guidAt, targetAt) << text;
   // The unknown field kept what TField does not publish.
   EXPECT_NE(text.find("      Size = 38\n", guidAt), std::string::npos) << text;
+}
+
+TEST(FormFieldsSave, SampleDataModuleLoadsWithoutWarnings) {
+  RegisterForeignClasses();
+  TFormSet set;
+  const char* source = std::getenv("OMBRIX_SOURCE_DIR");
+  ASSERT_NE(source, nullptr);
+  TFormModule& module =
+      set.Open(std::filesystem::path(source) / "tests/data/forms/DataModule1.dfm");
+  for (const auto& w : module.Warnings()) {
+    ADD_FAILURE() << ToUtf8(w.Message) << " at line " << w.Line;
+  }
+  TComponent* root = module.Root();
+  auto* taxRate = As<TFloatField>(root->FindComponent(STR("CustomersTaxRate")));
+  EXPECT_DOUBLE_EQ(taxRate->MaxValue(), 100.0);
+  EXPECT_EQ(taxRate->Precision(), 4);
+  EXPECT_EQ(taxRate->DisplayFormat(), STR("0.00%"));
+  EXPECT_EQ(As<TField>(root->FindComponent(STR("CustomersBalance")))->FieldKind(),
+            TFieldKind::fkCalculated);
+  EXPECT_TRUE(As<TField>(root->FindComponent(STR("CustomersCountryName")))->Lookup());
 }
 
 }  // namespace
