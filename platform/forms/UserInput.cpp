@@ -1,0 +1,191 @@
+#include "UserInput.h"
+
+#include <algorithm>
+
+namespace UserInput {
+
+namespace {
+
+TCustomForm& FormOf(const TControl& control) {
+  TCustomForm* form = GetParentForm(&control);
+  if (form == nullptr) throw EUserInput(control.Name() + STR(" is not on a form"));
+  return *form;
+}
+
+void FocusOnClick(TControl& control) {
+  auto* windowed = dynamic_cast<TWinControl*>(&control);
+  if (windowed != nullptr && windowed->TakesFocusOnClick() && windowed->CanFocus()) {
+    FormOf(control).FocusControl(windowed);
+  }
+}
+
+// The button that takes Enter (the focused button, else the default one) or Escape.
+TButton* DialogKeyButton(TCustomForm& form, Char key) {
+  if (key == VK_RETURN) {
+    if (auto* focused = dynamic_cast<TButton*>(form.ActiveControl())) return focused;
+  }
+  std::vector<TWinControl*> all;
+  std::function<void(const TWinControl&)> collect = [&](const TWinControl& parent) {
+    for (TWinControl* c : parent.TabList()) {
+      all.push_back(c);
+      collect(*c);
+    }
+  };
+  collect(form);
+  for (TWinControl* c : all) {
+    auto* button = dynamic_cast<TButton*>(c);
+    if (button == nullptr || !button->CanFocus()) continue;
+    if ((key == VK_RETURN && button->Default()) || (key == VK_ESCAPE && button->Cancel())) {
+      return button;
+    }
+  }
+  return nullptr;
+}
+
+void MoveFocus(TCustomForm& form) {
+  const auto sequence = form.TabSequence();
+  if (sequence.empty()) return;
+  auto at = std::find(sequence.begin(), sequence.end(), form.ActiveControl());
+  const size_t next = at == sequence.end() ? 0 : (at - sequence.begin() + 1) % sequence.size();
+  form.FocusControl(sequence[next]);
+}
+
+void CheckIndex(int index, int count, const TComponent& control) {
+  if (index < 0 || index >= count) {
+    throw EUserInput(control.Name() + STR(" has no item ") + IntToStr(index));
+  }
+}
+
+}  // namespace
+
+void CheckReachable(const TControl& control) {
+  if (!control.Showing()) throw EUserInput(control.Name() + STR(" is not showing"));
+  for (const TControl* c = &control; c != nullptr; c = c->Parent()) {
+    if (!c->Enabled()) throw EUserInput(control.Name() + STR(" is disabled"));
+  }
+}
+
+void Click(TControl& control) {
+  CheckReachable(control);
+  FocusOnClick(control);
+  if (auto* box = dynamic_cast<TCheckBox*>(&control)) {
+    box->Toggle();
+  } else {
+    control.Click();
+  }
+}
+
+void DblClick(TControl& control) {
+  Click(control);
+  control.DblClick();
+}
+
+void Focus(TWinControl& control) {
+  CheckReachable(control);
+  if (!control.CanFocus()) throw EUserInput(control.Name() + STR(" cannot take the focus"));
+  FormOf(control).FocusControl(&control);
+}
+
+void PressKey(TCustomForm& form, Char key) {
+  if (!form.Showing()) throw EUserInput(form.Name() + STR(" is not showing"));
+  TWinControl* target = form.ActiveControl();
+  const bool kept = target != nullptr && target->WantsDialogKey(key);
+  if (!kept && (key == VK_RETURN || key == VK_ESCAPE)) {
+    if (TButton* button = DialogKeyButton(form, key)) {
+      button->Click();
+      return;
+    }
+  }
+  if (!kept && key == VK_TAB) {
+    MoveFocus(form);
+    return;
+  }
+  if (form.KeyPreview() || target == nullptr) {
+    form.KeyPress(key);
+    if (key == 0 || target == nullptr) return;
+  }
+  target->KeyPress(key);
+  if (key != 0) target->DefaultKeyPress(key);
+}
+
+void TypeText(TCustomForm& form, StringView text) {
+  for (Char c : text) PressKey(form, c);
+}
+
+void ClickListItem(TListBox& list, int index, bool ctrl) {
+  CheckReachable(list);
+  CheckIndex(index, list.Count(), list);
+  FocusOnClick(list);
+  if (list.MultiSelect()) {
+    if (ctrl) {
+      list.SetSelected(index, !list.Selected(index));
+    } else {
+      list.ClearSelection();
+      list.SetSelected(index, true);
+    }
+  }
+  list.SetItemIndex(index);
+  list.Click();
+}
+
+void DblClickListItem(TListBox& list, int index) {
+  ClickListItem(list, index, false);
+  list.DblClick();
+}
+
+void ChooseComboItem(TComboBox& combo, int index) {
+  CheckReachable(combo);
+  CheckIndex(index, combo.Items()->Count(), combo);
+  FocusOnClick(combo);
+  combo.ChooseItem(index);
+}
+
+// Clicking the radio button that is already chosen changes nothing and raises nothing.
+void ClickRadioItem(TRadioGroup& group, int index) {
+  CheckReachable(group);
+  CheckIndex(index, group.Items()->Count(), group);
+  FocusOnClick(group);
+  group.SetItemIndex(index);
+}
+
+void ClickCheckBox(TCheckBox& box) {
+  Click(box);
+}
+
+bool SelectTab(TPageControl& pages, TTabSheet& page) {
+  CheckReachable(pages);
+  if (page.PageControl() != &pages || !page.TabVisible()) {
+    throw EUserInput(page.Name() + STR(" has no tab on ") + pages.Name());
+  }
+  return pages.SelectPage(&page);
+}
+
+bool DragSplitter(TSplitter& splitter, int newSize) {
+  CheckReachable(splitter);
+  return splitter.MoveTo(newSize);
+}
+
+void PopupMenuClick(TControl& control, TMenuItem& item) {
+  CheckReachable(control);
+  TPopupMenu* menu = control.PopupMenu();
+  if (menu == nullptr || !menu->AutoPopup()) {
+    throw EUserInput(control.Name() + STR(" has no popup menu"));
+  }
+  if (item.GetParentMenu() != menu) {
+    throw EUserInput(item.Name() + STR(" is not in the popup menu of ") + control.Name());
+  }
+  FocusOnClick(control);
+  menu->SetPopupComponent(&control);
+  menu->Popup(control.Left(), control.Top());
+  for (const TMenuItem* m = &item; m != nullptr && m != menu->Items(); m = m->ParentItem()) {
+    if (!m->Visible() || !m->Enabled()) throw EUserInput(item.Name() + STR(" cannot be clicked"));
+  }
+  item.Click();
+}
+
+void CloseWindow(TCustomForm& form) {
+  if (!form.Showing()) throw EUserInput(form.Name() + STR(" is not showing"));
+  form.Close();
+}
+
+}  // namespace UserInput
