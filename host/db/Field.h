@@ -7,6 +7,7 @@
 //   OnSetText             void(TField* sender, const String& text)
 #include <optional>
 
+#include "classes/Alignment.h"
 #include "classes/Component.h"
 #include "db/FieldTypes.h"
 #include "db/Variant.h"
@@ -14,10 +15,8 @@
 class TDataSet;
 
 enum class TFieldKind { fkData, fkCalculated, fkLookup, fkInternalCalc, fkAggregate };
-enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 const TTypeInfo& TypeInfoFieldKind();
-const TTypeInfo& TypeInfoAlignment();
 
 class TField : public TComponent {
   OMBRIX_CLASS(TField)

@@ -3,6 +3,7 @@
 // signatures and the type descriptions that let form files set enumerations by name.
 #include <cstdint>
 
+#include "classes/Alignment.h"
 #include "classes/TypInfo.h"
 
 // Raised for operations that the state of a control or form forbids.
@@ -53,7 +54,6 @@ enum TAnchorKind { akLeft, akTop, akRight, akBottom };
 using TAnchors = uint8_t;
 inline constexpr TAnchors kDefaultAnchors = (1 << akLeft) | (1 << akTop);
 
-enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
@@ -94,7 +94,6 @@ enum class TBorderStyle { bsNone, bsSingle };
 // Type descriptions of the published enumerations and sets.
 const TTypeInfo& TypeInfoAlign();
 const TTypeInfo& TypeInfoAnchors();
-const TTypeInfo& TypeInfoAlignment();
 const TTypeInfo& TypeInfoScrollStyle();
 const TTypeInfo& TypeInfoFormBorderStyle();
 const TTypeInfo& TypeInfoBorderIcons();

@@ -21,14 +21,6 @@ const TTypeInfo& TypeInfoFieldKind() {
   return info;
 }
 
-const TTypeInfo& TypeInfoAlignment() {
-  static const TTypeInfo info{TTypeKind::tkEnumeration,
-                              STR("TAlignment"),
-                              {STR("taLeftJustify"), STR("taRightJustify"), STR("taCenter")},
-                              nullptr};
-  return info;
-}
-
 const TClassInfo& TField::StaticClass() {
   static const TClassInfo info =
       TClassBuilder<TField, TComponent>(STR("TField"))

@@ -11,8 +11,6 @@ OMBRIX_ENUM_TYPE(TypeInfoAlign, tkEnumeration, "TAlign", STR("alNone"), STR("alT
                  STR("alBottom"), STR("alLeft"), STR("alRight"), STR("alClient"))
 OMBRIX_ENUM_TYPE(TypeInfoAnchors, tkSet, "TAnchors", STR("akLeft"), STR("akTop"), STR("akRight"),
                  STR("akBottom"))
-OMBRIX_ENUM_TYPE(TypeInfoAlignment, tkEnumeration, "TAlignment", STR("taLeftJustify"),
-                 STR("taRightJustify"), STR("taCenter"))
 OMBRIX_ENUM_TYPE(TypeInfoScrollStyle, tkEnumeration, "TScrollStyle", STR("ssNone"),
                  STR("ssHorizontal"), STR("ssVertical"), STR("ssBoth"))
 OMBRIX_ENUM_TYPE(TypeInfoFormBorderStyle, tkEnumeration, "TFormBorderStyle", STR("bsNone"),
