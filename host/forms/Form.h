@@ -1,6 +1,8 @@
 #pragma once
 // Forms: the top-level windows that dialogs are. A dialog class derives from TForm, builds its
 // controls from its layout, and is shown modally through the UI driver.
+#include <filesystem>
+
 #include "forms/WinControl.h"
 
 class TCustomForm : public TWinControl {
@@ -73,6 +75,13 @@ class TCustomForm : public TWinControl {
   void CloseModal();
   void EndModal();
 
+  // Builds the form's controls from its layout file LayoutDirectory()/<name>.dfm (the class
+  // name when name is empty), in the form text format of user forms. Event names in the layout
+  // bind to this form's handler methods by name. A class, property or value that does not fit
+  // raises EReadError naming the file, line and column; properties that the headless controls
+  // do not model are skipped.
+  void LoadLayout(StringView name = StringView());
+
   // Runs OnCreate. A form class calls it at the end of its constructor, once its controls
   // exist; it runs once.
   void DoCreate();
@@ -112,6 +121,11 @@ class TCustomForm : public TWinControl {
   bool FDestroyed = false;
   const TClassInfo* FCreatedClass = nullptr;
 };
+
+// Where layouts are read from: OMBRIX_FORMS_DIR in the environment, else the folder set here,
+// else the forms/ folder of the source tree the host was built from.
+std::filesystem::path LayoutDirectory();
+void SetLayoutDirectory(const std::filesystem::path& directory);
 
 class TForm : public TCustomForm {
   OMBRIX_CLASS(TForm)

@@ -4,6 +4,7 @@
 #include <span>
 #include <vector>
 
+#include "classes/BinaryData.h"
 #include "classes/Persistent.h"
 #include "forms/FormTypes.h"
 
@@ -137,8 +138,6 @@ class TPicture : public TPersistent {
   std::unique_ptr<TBitmap> FBitmap;
   std::vector<uint8_t> FData;
 };
-// The type of binary property values (std::vector<uint8_t> in a TValue's std::any).
-const TTypeInfo& TypeInfoBinary();
 
 class TControl;
 

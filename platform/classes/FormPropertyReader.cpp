@@ -1,5 +1,6 @@
 // Sets the properties of a form object on a component through the run-time type information.
 #include "FormBuilder.h"
+#include "classes/BinaryData.h"
 #include "classes/Collection.h"
 #include "classes/IntegerConsts.h"
 #include "classes/StringList.h"
@@ -141,7 +142,9 @@ void ReadValue(const TContext& context, TObject* target, const TPropInfo& prop,
            context.LookupRoot, property.Line, property.Column});
       return;
     case TTypeKind::tkRecord:
-      break;
+      if (&type != &TypeInfoBinary() || value.Kind != TFormValueKind::fvBinary) Invalid();
+      SetPropValue(target, prop, std::any(TBinaryData(value.Bytes.begin(), value.Bytes.end())));
+      return;
   }
   Invalid();
 }

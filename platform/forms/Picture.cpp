@@ -1,10 +1,5 @@
 #include "forms/Graphics.h"
 
-const TTypeInfo& TypeInfoBinary() {
-  static const TTypeInfo t{TTypeKind::tkRecord, STR("TBinaryData"), {}, nullptr};
-  return t;
-}
-
 const TClassInfo& TPicture::StaticClass() {
   static const TClassInfo info =
       TClassBuilder<TPicture, TPersistent>(STR("TPicture"))
