@@ -1,6 +1,6 @@
 #include "db/Params.h"
 
-#include <type_traits>
+#include "db/NamedParams.h"
 
 #include "classes/Component.h"
 
@@ -138,89 +138,15 @@ TParam* TParams::ParamByName(StringView name) const {
   return param;
 }
 
-namespace {
-
-bool IsParamNameChar(Char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' ||
-         static_cast<std::make_unsigned_t<Char>>(c) > 127;
-}
-
-// Index just past the quoted text, comment or plain character that starts at i.
-size_t SkipNonParam(StringView sql, size_t i) {
-  const Char c = sql[i];
-  if (c == '\'' || c == '"' || c == '`') {
-    for (size_t j = i + 1; j < sql.size(); ++j) {
-      if (sql[j] == '\\' && c != '`') {
-        ++j;
-      } else if (sql[j] == c) {
-        if (j + 1 < sql.size() && sql[j + 1] == c) {
-          ++j;
-        } else {
-          return j + 1;
-        }
-      }
-    }
-    return sql.size();
-  }
-  if ((c == '-' && i + 1 < sql.size() && sql[i + 1] == '-') || c == '#') {
-    const size_t end = sql.find('\n', i);
-    return end == StringView::npos ? sql.size() : end;
-  }
-  if (c == '/' && i + 1 < sql.size() && sql[i + 1] == '*') {
-    const size_t end = sql.find(STR("*/"), i + 2);
-    return end == StringView::npos ? sql.size() : end + 2;
-  }
-  return i + 1;
-}
-
-}  // namespace
-
 String TParams::ParseSQL(StringView sql, bool doCreate) {
-  String result;
-  std::vector<String> names;
-  size_t i = 0;
-  while (i < sql.size()) {
-    if (sql[i] != ':') {
-      const size_t next = SkipNonParam(sql, i);
-      result.append(sql.substr(i, next - i));
-      i = next;
-      continue;
-    }
-    if (i + 1 < sql.size() && sql[i + 1] == ':') {
-      result.push_back(':');
-      i += 2;
-      continue;
-    }
-    String name;
-    size_t end = i + 1;
-    if (end < sql.size() && sql[end] == '"') {
-      const size_t close = sql.find('"', end + 1);
-      if (close == StringView::npos) {
-        DatabaseError(STR("Unterminated parameter name at position ") +
-                      IntToStr(static_cast<int64_t>(i + 1)));
-      }
-      name = String(sql.substr(end + 1, close - end - 1));
-      end = close + 1;
-    } else {
-      while (end < sql.size() && IsParamNameChar(sql[end])) ++end;
-      name = String(sql.substr(i + 1, end - i - 1));
-    }
-    if (name.empty()) {
-      result.push_back(':');
-      ++i;
-      continue;
-    }
-    result.push_back('?');
-    names.push_back(std::move(name));
-    i = end;
-  }
+  const TParsedStatement parsed = ParseNamedParams(sql);
   if (doCreate) {
     // Parameters that stay keep their types and values.
     TParams old;
     old.Assign(this);
     BeginUpdate();
     Clear();
-    for (const String& name : names) {
+    for (const String& name : parsed.Names) {
       if (FindParam(name) != nullptr) continue;
       if (const TParam* kept = old.FindParam(name)) {
         AddParam()->Assign(kept);
@@ -230,5 +156,5 @@ String TParams::ParseSQL(StringView sql, bool doCreate) {
     }
     EndUpdate();
   }
-  return result;
+  return parsed.WithPlaceholders();
 }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "library/NamedParams.h"
+#include "db/NamedParams.h"
 #include "library/mariadb/MariaDbTypes.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
-// Statements name their parameters ":name"; the server only knows "?". Quoted strings, quoted
-// names, comments and the assignment ":=" are left alone.
+// Statements name their parameters ":name" (or ":"any name""); servers only know "?". Quoted
+// strings, quoted names, comments and the assignment ":=" are left alone; "::" is a colon.
 #include <vector>
 
 #include "rtl/String.h"
@@ -12,4 +12,5 @@ struct TParsedStatement {
   String WithPlaceholders() const;
 };
 
+// Raises the database error for an unterminated ":"name".
 TParsedStatement ParseNamedParams(StringView sql);

@@ -1,4 +1,7 @@
-#include "library/NamedParams.h"
+#include "db/NamedParams.h"
+
+#include "rtl/Exceptions.h"
+#include "rtl/SysUtils.h"
 
 namespace {
 
@@ -50,23 +53,42 @@ String TParsedStatement::WithPlaceholders() const {
 TParsedStatement ParseNamedParams(StringView sql) {
   TParsedStatement result;
   String text;
+  auto addParam = [&](String name) {
+    result.Texts.push_back(std::move(text));
+    text.clear();
+    result.Names.push_back(std::move(name));
+  };
   size_t i = 0;
   while (i < sql.size()) {
     const Char c = sql[i];
+    const Char following = i + 1 < sql.size() ? sql[i + 1] : Char(0);
     size_t next = i + 1;
     if (c == '\'' || c == '"' || c == '`') {
       next = SkipQuoted(sql, i);
     } else if (c == '#' || IsDashComment(sql, i)) {
       next = SkipToLineEnd(sql, i);
-    } else if (c == '/' && i + 1 < sql.size() && sql[i + 1] == '*') {
+    } else if (c == '/' && following == '*') {
       const size_t end = sql.find(STR("*/"), i + 2);
       next = end == StringView::npos ? sql.size() : end + 2;
-    } else if (c == ':' && i + 1 < sql.size() && IsNameChar(sql[i + 1])) {
+    } else if (c == ':' && following == ':') {
+      text += ':';
+      i += 2;
+      continue;
+    } else if (c == ':' && following == '"') {
+      const size_t close = sql.find('"', i + 2);
+      if (close == StringView::npos) {
+        DatabaseError(STR("Unterminated parameter name at position ") +
+                      IntToStr(static_cast<int64_t>(i + 1)));
+      }
+      if (close > i + 2) {
+        addParam(String(sql.substr(i + 2, close - i - 2)));
+        i = close + 1;
+        continue;
+      }
+    } else if (c == ':' && IsNameChar(following)) {
       size_t end = i + 1;
       while (end < sql.size() && IsNameChar(sql[end])) ++end;
-      result.Texts.push_back(std::move(text));
-      text.clear();
-      result.Names.emplace_back(sql.substr(i + 1, end - i - 1));
+      addParam(String(sql.substr(i + 1, end - i - 1)));
       i = end;
       continue;
     }

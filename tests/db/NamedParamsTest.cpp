@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "library/NamedParams.h"
+#include "db/NamedParams.h"
+#include "rtl/Exceptions.h"
 
 namespace {
 
@@ -24,6 +25,13 @@ TEST(NamedParams, QuotedTextCommentsAndAssignmentsAreNoParameters) {
   EXPECT_EQ(parsed.Texts.front() + STR(":k") + parsed.Texts.back(), sql);
   // Two dashes without a blank are a minus sign twice, not a comment.
   EXPECT_EQ(ParseNamedParams(STR("SELECT 1--:p")).Names, Names{STR("p")});
+}
+
+TEST(NamedParams, DoubledColonsAndQuotedNames) {
+  const TParsedStatement parsed = ParseNamedParams(STR("SELECT a::b, :\"order id\", :\"\""));
+  EXPECT_EQ(parsed.Names, Names{STR("order id")});
+  EXPECT_EQ(parsed.WithPlaceholders(), STR("SELECT a:b, ?, :\"\""));
+  EXPECT_THROW(ParseNamedParams(STR("SELECT :\"open")), EDatabaseError);
 }
 
 TEST(NamedParams, UnclosedQuotesAndNonAsciiNames) {
