@@ -85,7 +85,8 @@ class TDataSet : public TComponent {
   bool DefaultFields() const { return FDefaultFields; }
   // The names of the fields, or, without fields, of the (updated) field definitions.
   void GetFieldNames(TStringList& list);
-  TFieldDefs* FieldDefs() const { return FFieldDefs.get(); }
+  // Reading the definitions lets a descendant describe itself first (FieldDefsRead).
+  TFieldDefs* FieldDefs() const;
   void SetFieldDefs(TFieldDefs* value) { FFieldDefs->Assign(value); }
   TIndexDefs* IndexDefs() const { return FIndexDefs.get(); }
   void SetIndexDefs(TIndexDefs* value) { FIndexDefs->Assign(value); }
@@ -157,6 +158,8 @@ class TDataSet : public TComponent {
  protected:
   // Describes the columns in FieldDefs. The default keeps the definitions given.
   virtual void InternalInitFieldDefs() {}
+  // Called on every read of FieldDefs, before it is returned. The default does nothing.
+  virtual void FieldDefsRead() {}
   // Adds the records with AppendRecord, after the field definitions are up to date.
   virtual void InternalOpen() {}
   // A descendant that holds resources closes in its own destructor: by the time TDataSet's
@@ -171,6 +174,9 @@ class TDataSet : public TComponent {
   virtual void InternalDelete() {}
   // Describes the indexes in IndexDefs. The default keeps the definitions given.
   virtual void UpdateIndexDefs() {}
+  // The master (DataSource) changed state or moved to another record, or a value of it
+  // changed. The default does nothing.
+  virtual void MasterChanged() {}
 
   // Adds a record, values in FieldDefs order.
   void AppendRecord(std::vector<Variant> values);

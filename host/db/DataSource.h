@@ -30,10 +30,13 @@ class TDataSource : public TComponent {
   friend class TDataSet;
   void StateChanged();
   void DataChanged(TField* field);
+  // Tells the datasets that take their master from here that its state or record changed.
+  void NotifyDetails();
   // Whether dataSet takes its master, directly or through a chain, from this source.
   bool LeadsHere(const TDataSet* dataSet) const;
 
   TDataSet* FDataSet = nullptr;
+  std::vector<TDataSet*> FDetails;  // datasets whose DataSource is this
   bool FEnabled = true;
   bool FAutoEdit = true;
 };

@@ -74,6 +74,7 @@ TDataSet::~TDataSet() {
   SetComponentStateFlag(csDestroying, true);
   if (Active()) DoClose();
   while (!FDataSources.empty()) FDataSources.back()->SetDataSet(nullptr);
+  SetDataSource(nullptr);
   // Persistent fields go with their dataset, as in the host.
   FFields.Clear();
 }
@@ -236,6 +237,11 @@ std::vector<TField*> TDataSet::GetFieldList(StringView fieldNames) const {
   return result;
 }
 
+TFieldDefs* TDataSet::FieldDefs() const {
+  const_cast<TDataSet*>(this)->FieldDefsRead();
+  return FFieldDefs.get();
+}
+
 void TDataSet::GetFieldNames(TStringList& list) {
   list.BeginUpdate();
   list.Clear();
@@ -266,9 +272,16 @@ void TDataSet::SetDataSource(TDataSource* value) {
   if (value != nullptr && IsLinkedTo(value)) {
     DatabaseError(STR("Circular datalinks are not allowed"), this);
   }
-  if (FDataSource != nullptr) RemoveFreeNotification(FDataSource);
+  if (FDataSource != nullptr) {
+    auto& details = FDataSource->FDetails;
+    details.erase(std::remove(details.begin(), details.end(), this), details.end());
+    RemoveFreeNotification(FDataSource);
+  }
   FDataSource = value;
-  if (value != nullptr) FreeNotification(value);
+  if (value != nullptr) {
+    value->FDetails.push_back(this);
+    FreeNotification(value);
+  }
 }
 
 bool TDataSet::IsLinkedTo(const TDataSource* dataSource) const {

@@ -78,9 +78,17 @@ void TDataSource::Notification(TComponent* component, TOperation operation) {
 void TDataSource::StateChanged() {
   if ((ComponentState() & csDestroying) != 0) return;
   CallMethod<void, TObject*>(OnStateChange, this);
+  NotifyDetails();
 }
 
 void TDataSource::DataChanged(TField* field) {
   if (!FEnabled || FDataSet == nullptr || !FDataSet->Active()) return;
   CallMethod<void, TObject*, TField*>(OnDataChange, this, field);
+  NotifyDetails();
+}
+
+void TDataSource::NotifyDetails() {
+  // A detail may relink while it reacts; work on a copy.
+  const std::vector<TDataSet*> details = FDetails;
+  for (TDataSet* detail : details) detail->MasterChanged();
 }

@@ -120,6 +120,8 @@ class TServerSession {
   virtual std::vector<String> CharacterSets() = 0;
   virtual std::vector<String> Collations() = 0;
 
+  // The columns of a table or view with their types; raises when there is no such table.
+  virtual std::vector<TColumnDescription> DescribeTable(const String& table) = 0;
   // The result columns of a statement, without running it. ":name" parameters are allowed.
   virtual std::vector<TColumnDescription> Describe(const String& sql) = 0;
   // Runs a statement, keeping at most maxRows rows of its first result.

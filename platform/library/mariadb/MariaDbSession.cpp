@@ -186,6 +186,10 @@ std::vector<String> TMariaDbSession::Collations() {
   return FirstColumn("SELECT COLLATION_NAME FROM information_schema.COLLATIONS ORDER BY 1");
 }
 
+std::vector<TColumnDescription> TMariaDbSession::DescribeTable(const String& table) {
+  return FConnection.Describe("SELECT * FROM " + TMariaDbConnection::QuoteName(table));
+}
+
 std::vector<TColumnDescription> TMariaDbSession::Describe(const String& sql) {
   return FConnection.Describe(ToUtf8(ParseNamedParams(sql).WithPlaceholders()));
 }

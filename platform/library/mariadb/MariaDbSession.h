@@ -18,6 +18,7 @@ class TMariaDbSession : public TServerSession {
   std::vector<String> CharacterSets() override;
   std::vector<String> Collations() override;
 
+  std::vector<TColumnDescription> DescribeTable(const String& table) override;
   std::vector<TColumnDescription> Describe(const String& sql) override;
   TResultSet Execute(const String& sql, const std::vector<TParamValue>& params,
                      size_t maxRows) override;

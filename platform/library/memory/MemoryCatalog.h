@@ -30,7 +30,8 @@ struct TMemoryRoutine {
   std::vector<TRoutineParam> Params{};  // a function's result first
 };
 
-// A statement the catalog answers as given: its result columns and rows.
+// A statement the catalog answers as given (blanks around it aside): its result columns and
+// rows.
 struct TMemoryStatement {
   String Sql{};
   TResultSet Result{};

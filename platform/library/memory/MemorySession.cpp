@@ -136,8 +136,9 @@ std::vector<String> TMemorySession::Collations() {
 const TMemoryStatement& TMemorySession::FindStatement(const String& sql) const {
   TMemoryDatabase* database = Current();
   if (database != nullptr) {
+    // Blanks around a statement mean nothing to a server.
     for (const TMemoryStatement& statement : database->Statements) {
-      if (statement.Sql == sql) return statement;
+      if (Trim(statement.Sql) == Trim(sql)) return statement;
     }
   }
   throw EDatabaseError(STR("The in-memory server does not know the statement: ") + sql);
@@ -152,25 +153,35 @@ TResultSet TMemorySession::Execute(const String& sql, const std::vector<TParamVa
   return Capped(FindStatement(sql).Result, maxRows);
 }
 
-TResultSet TMemorySession::SelectTable(const TTableRequest& request, size_t maxRows) {
+const TMemoryTable& TMemorySession::FindTable(const String& name) const {
   TMemoryDatabase* database = Current();
-  const TMemoryTable* table = database != nullptr ? database->FindTable(request.Table) : nullptr;
+  const TMemoryTable* table = database != nullptr ? database->FindTable(name) : nullptr;
   if (table == nullptr) {
-    throw EDatabaseError(STR("Table '") + FDatabase + STR(".") + request.Table +
-                         STR("' doesn't exist"));
+    throw EDatabaseError(STR("Table '") + FDatabase + STR(".") + name + STR("' doesn't exist"));
   }
-  TResultSet result;
-  for (const TMemoryColumn& column : table->Columns) {
-    TColumnDescription& out = result.Columns.emplace_back();
+  return *table;
+}
+
+std::vector<TColumnDescription> TMemorySession::DescribeTable(const String& table) {
+  const TMemoryTable& found = FindTable(table);
+  std::vector<TColumnDescription> columns;
+  for (const TMemoryColumn& column : found.Columns) {
+    TColumnDescription& out = columns.emplace_back();
     out.Name = column.Name;
     out.DataType = column.DataType;
     out.Size = column.Size;
     out.Required = column.Required;
     out.AutoIncrement = column.DataType == TFieldType::ftAutoInc;
-    out.Table = table->Name;
-    out.OriginTable = table->Name;
+    out.Table = found.Name;
+    out.OriginTable = found.Name;
     out.OriginColumn = column.Name;
   }
-  result.Rows = SelectRows(*table, request);
+  return columns;
+}
+
+TResultSet TMemorySession::SelectTable(const TTableRequest& request, size_t maxRows) {
+  TResultSet result;
+  result.Columns = DescribeTable(request.Table);
+  result.Rows = SelectRows(FindTable(request.Table), request);
   return Capped(std::move(result), maxRows);
 }

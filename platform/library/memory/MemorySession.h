@@ -19,6 +19,7 @@ class TMemorySession : public TServerSession {
   std::vector<String> CharacterSets() override;
   std::vector<String> Collations() override;
 
+  std::vector<TColumnDescription> DescribeTable(const String& table) override;
   std::vector<TColumnDescription> Describe(const String& sql) override;
   TResultSet Execute(const String& sql, const std::vector<TParamValue>& params,
                      size_t maxRows) override;
@@ -29,6 +30,8 @@ class TMemorySession : public TServerSession {
   // The current database; null when the session chose none.
   TMemoryDatabase* Current() const;
   const TMemoryStatement& FindStatement(const String& sql) const;
+  // Raises as a server does for a missing table.
+  const TMemoryTable& FindTable(const String& name) const;
   void CheckCharacterSet(const TConnectParams& params) const;
 
   TMemoryCatalog& FCatalog;
