@@ -158,5 +158,8 @@ class TGraphicControl : public TControl {
   using TControl::TControl;
 };
 
+// The access key of a caption ("&Tables:" gives 'T'; "&&" is a literal ampersand), or 0.
+Char GetAccelChar(StringView caption);
+
 // The form that holds the control (the control itself for a form), or null.
 TCustomForm* GetParentForm(const TControl* control);

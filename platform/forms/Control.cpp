@@ -186,3 +186,12 @@ TCustomForm* GetParentForm(const TControl* control) {
   while (control->Parent() != nullptr) control = control->Parent();
   return dynamic_cast<TCustomForm*>(const_cast<TControl*>(control));
 }
+
+Char GetAccelChar(StringView caption) {
+  for (size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != '&') continue;
+    if (caption[i + 1] != '&') return caption[i + 1];
+    ++i;
+  }
+  return 0;
+}

@@ -31,16 +31,8 @@ void TLabel::SetFocusControl(TWinControl* value) {
   if (value != nullptr) value->FreeNotification(this);
 }
 
-// "&&" is a literal ampersand; the first single "&" marks the key.
 Char TLabel::AccelChar() const {
-  if (!FShowAccelChar) return 0;
-  const String text = Caption();
-  for (size_t i = 0; i + 1 < text.size(); ++i) {
-    if (text[i] != '&') continue;
-    if (text[i + 1] != '&') return text[i + 1];
-    ++i;
-  }
-  return 0;
+  return FShowAccelChar ? GetAccelChar(Caption()) : 0;
 }
 
 void TLabel::Notification(TComponent* component, TOperation operation) {

@@ -108,6 +108,60 @@ void PressKey(TCustomForm& form, Char key) {
   if (key != 0) target->DefaultKeyPress(key);
 }
 
+namespace {
+
+Char FoldCase(Char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<Char>(c - 'a' + 'A') : c;
+}
+
+bool Usable(const TControl& c) {
+  if (!c.Showing()) return false;
+  for (const TControl* p = &c; p != nullptr; p = p->Parent()) {
+    if (!p->Enabled()) return false;
+  }
+  return true;
+}
+
+// Controls in tab order, labels and other graphic controls after the windowed ones of their
+// parent; tab sheets come with their page control.
+void CollectAll(const TWinControl& parent, std::vector<TControl*>& out) {
+  for (TWinControl* c : parent.TabList()) {
+    out.push_back(c);
+    CollectAll(*c, out);
+  }
+  for (int i = 0; i < parent.ControlCount(); ++i) {
+    TControl* c = parent.Controls(i);
+    if (dynamic_cast<TWinControl*>(c) == nullptr) out.push_back(c);
+  }
+}
+
+}  // namespace
+
+void PressAccelerator(TCustomForm& form, Char key) {
+  std::vector<TControl*> all;
+  CollectAll(form, all);
+  for (TControl* c : all) {
+    auto* sheet = dynamic_cast<TTabSheet*>(c);
+    const bool reachable =
+        sheet != nullptr ? sheet->TabVisible() && Usable(*sheet->PageControl()) : Usable(*c);
+    if (!reachable || FoldCase(GetAccelChar(c->Caption())) != FoldCase(key)) continue;
+    if (auto* label = dynamic_cast<TLabel*>(c)) {
+      if (label->AccelChar() == 0) continue;
+      if (label->FocusControl() != nullptr && label->FocusControl()->CanFocus()) {
+        form.FocusControl(label->FocusControl());
+      }
+    } else if (sheet != nullptr) {
+      sheet->PageControl()->SelectPage(sheet);
+    } else if (dynamic_cast<TButton*>(c) != nullptr || dynamic_cast<TCheckBox*>(c) != nullptr) {
+      Click(*c);
+    } else if (auto* windowed = dynamic_cast<TWinControl*>(c); windowed && windowed->CanFocus()) {
+      form.FocusControl(windowed);
+    }
+    return;
+  }
+  throw EUserInput(form.ClassName() + STR(" has no control with the access key ") + String(1, key));
+}
+
 void TypeText(TCustomForm& form, StringView text) {
   for (Char c : text) PressKey(form, c);
 }

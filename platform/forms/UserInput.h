@@ -26,6 +26,11 @@ void Focus(TWinControl& control);
 // Tab moves the focus; otherwise the form sees the key first when KeyPreview is set, then the
 // control's OnKeyPress, then the control's own handling (typing).
 void PressKey(TCustomForm& form, Char key);
+// Alt with a letter: the first showing, enabled control whose caption has that access key
+// (letter case ignored), in tab order: a label moves the focus to its FocusControl, a tab
+// switches to its page, a check box or a button is clicked, another control takes the focus.
+// Raises EUserInput when no control has the key.
+void PressAccelerator(TCustomForm& form, Char key);
 // Each character of the text as a key press on the focused control.
 void TypeText(TCustomForm& form, StringView text);
 // A click on an item of a list box; with ctrl, a multi-select list toggles the item and keeps

@@ -136,6 +136,20 @@ TEST_F(LayoutDialogTest, EventsInTheLayoutReachTheFormsHandlers) {
   EXPECT_EQ(dialog.ShowModal(), mrCancel);
 }
 
+TEST_F(LayoutDialogTest, AccessKeysReachTheControlsAsAltDoes) {
+  TScriptedDriver driver;
+  TLayoutDialog dialog(nullptr);
+  driver.Expect(
+      TScript()
+          .Alt('n')  // the label "Table &Name:" focuses the combo box
+          .Run([](TCustomForm& f) { EXPECT_EQ(f.ActiveControl()->Name(), STR("TableCombo")); })
+          .Alt('S')  // "&Select All" is a menu entry, no control: nothing has it
+          .Alt('O'));
+  EXPECT_THROW(dialog.ShowModal(), EScriptError);
+  driver.Expect(TScript().Select(STR("FieldList"), {STR("id")}).Alt('o'));  // "&OK"
+  EXPECT_EQ(dialog.ShowModal(), mrOk);
+}
+
 TEST_F(LayoutDialogTest, ALayoutThatDoesNotFitNamesTheLine) {
   try {
     TBrokenDialog dialog(nullptr);

@@ -91,6 +91,11 @@ TScript& TScript::Key(Char key) {
   return Add(STR("Key #") + IntToStr(key), [key](TCustomForm& f) { UserInput::PressKey(f, key); });
 }
 
+TScript& TScript::Alt(Char key) {
+  return Add(STR("Alt+") + String(1, key),
+             [key](TCustomForm& f) { UserInput::PressAccelerator(f, key); });
+}
+
 TScript& TScript::Type(StringView text) {
   String typed(text);
   return Add(STR("Type '") + typed + STR("'"),

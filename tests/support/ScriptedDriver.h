@@ -32,6 +32,8 @@ class TScript {
   TScript& Focus(StringView control);
   // Keys and typing go to the focused control.
   TScript& Key(Char key);
+  // Alt with a letter: the control whose caption has that access key.
+  TScript& Alt(Char key);
   TScript& Type(StringView text);
   // Focuses the control, then types at its caret.
   TScript& TypeInto(StringView control, StringView text);
