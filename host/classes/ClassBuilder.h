@@ -37,7 +37,7 @@ const TTypeInfo* DefaultType() {
   } else if constexpr (std::is_integral_v<V>) {
     return &TypeInfoInteger();
   } else if constexpr (ObjectPointer<V>) {
-    return &TypeInfoClass(std::remove_cv_t<std::remove_pointer_t<V>>::StaticClass());
+    return &TypeInfoClassOf<std::remove_cv_t<std::remove_pointer_t<V>>>();
   } else {
     return nullptr;  // enumerations, sets and records name their type explicitly
   }

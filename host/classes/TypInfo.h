@@ -31,7 +31,14 @@ struct TTypeInfo {
   TTypeKind Kind;
   String Name;                    // "Integer", "Boolean", "string", "TFileName", "TDataSource", ...
   std::vector<String> EnumNames;  // enumeration members, or the members of a set's element type
-  const TClassInfo* ClassType = nullptr;  // tkClass only
+  // tkClass only: the class, or a function giving it on first use, so that two classes can have
+  // properties of each other's class. Compare class types by ClassType(), not by identity.
+  const TClassInfo* Class = nullptr;
+  const TClassInfo& (*ClassOf)() = nullptr;
+  const TClassInfo* ClassType() const {
+    return Class != nullptr ? Class : ClassOf != nullptr ? &ClassOf() : nullptr;
+  }
+  String TypeName() const;
 };
 
 // Built-in type descriptions. Named string types such as TFileName are distinct types.
@@ -43,8 +50,14 @@ const TTypeInfo& TypeInfoFloat();
 const TTypeInfo& TypeInfoString();
 const TTypeInfo& TypeInfoFileName();
 const TTypeInfo& TypeInfoMethod(String name = STR("TNotifyEvent"));
-// The description of properties of class T (one per class, made on first use).
+// The description of properties of class cls (one per class, made on first use).
 const TTypeInfo& TypeInfoClass(const TClassInfo& cls);
+// The same for class T, resolving T's class information only when it is asked for.
+template <class T>
+const TTypeInfo& TypeInfoClassOf() {
+  static const TTypeInfo info{TTypeKind::tkClass, String(), {}, nullptr, &T::StaticClass};
+  return info;
+}
 
 // A method pointer: the object whose class provides the method, and the method's name. Form
 // files store event handlers by name; invoking one looks the name up in Data's method table.

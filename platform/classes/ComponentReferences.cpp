@@ -56,7 +56,7 @@ std::vector<TPendingReference> ResolveReferences(std::vector<TPendingReference> 
       unresolved.push_back(std::move(ref));
       continue;
     }
-    const TClassInfo* wanted = ref.Prop->PropType->ClassType;
+    const TClassInfo* wanted = ref.Prop->PropType->ClassType();
     if (wanted != nullptr && !found->InheritsFrom(*wanted)) {
       problem(ref, ref.Name + STR(" is not a ") + wanted->Name);
       continue;

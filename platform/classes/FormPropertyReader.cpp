@@ -134,7 +134,7 @@ void ReadValue(const TContext& context, TObject* target, const TPropInfo& prop,
         SetPropValue(target, prop, static_cast<TObject*>(nullptr));
         return;
       }
-      if (type.ClassType == nullptr || !type.ClassType->InheritsFrom(TComponent::StaticClass())) {
+      if (type.ClassType() == nullptr || !type.ClassType()->InheritsFrom(TComponent::StaticClass())) {
         Invalid();
       }
       context.Builder.Pending.push_back(

@@ -68,8 +68,13 @@ const TTypeInfo& TypeInfoClass(const TClassInfo& cls) {
   static std::mutex lock;
   std::lock_guard guard(lock);
   auto& slot = types[&cls];
-  if (!slot) slot = std::make_unique<TTypeInfo>(TTypeInfo{TTypeKind::tkClass, cls.Name, {}, &cls});
+  if (!slot) slot = std::make_unique<TTypeInfo>(TTypeInfo{TTypeKind::tkClass, cls.Name, {}, &cls, nullptr});
   return *slot;
+}
+
+String TTypeInfo::TypeName() const {
+  const TClassInfo* cls = ClassType();
+  return cls != nullptr ? cls->Name : Name;
 }
 
 // --- class information ---

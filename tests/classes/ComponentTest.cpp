@@ -93,3 +93,49 @@ TEST(Component, DesignedOwnerDesignsWhatItTakesIn) {
 }
 
 }  // namespace
+
+namespace {
+
+// Two classes with properties of each other's class must be describable.
+class TPeerB;
+class TPeerA : public TComponent {
+  OMBRIX_CLASS(TPeerA)
+  using TComponent::TComponent;
+  TPeerB* Peer() const { return FPeer; }
+  void SetPeer(TPeerB* peer) { FPeer = peer; }
+
+ private:
+  TPeerB* FPeer = nullptr;
+};
+class TPeerB : public TComponent {
+  OMBRIX_CLASS(TPeerB)
+  using TComponent::TComponent;
+  TPeerA* Peer() const { return FPeer; }
+  void SetPeer(TPeerA* peer) { FPeer = peer; }
+
+ private:
+  TPeerA* FPeer = nullptr;
+};
+const TClassInfo& TPeerA::StaticClass() {
+  static const TClassInfo info = TClassBuilder<TPeerA, TComponent>(STR("TPeerA"))
+                                     .Prop(STR("Peer"), &TPeerA::Peer, &TPeerA::SetPeer)
+                                     .Build();
+  return info;
+}
+const TClassInfo& TPeerB::StaticClass() {
+  static const TClassInfo info = TClassBuilder<TPeerB, TComponent>(STR("TPeerB"))
+                                     .Prop(STR("Peer"), &TPeerB::Peer, &TPeerB::SetPeer)
+                                     .Build();
+  return info;
+}
+
+TEST(TypInfo, ClassesMayReferToEachOther) {
+  const TPropInfo* prop = TPeerA::StaticClass().FindProp(STR("Peer"));
+  ASSERT_NE(prop, nullptr);
+  EXPECT_EQ(prop->PropType->ClassType(), &TPeerB::StaticClass());
+  EXPECT_EQ(prop->PropType->TypeName(), STR("TPeerB"));
+  EXPECT_EQ(TPeerB::StaticClass().FindProp(STR("Peer"))->PropType->ClassType(),
+            &TPeerA::StaticClass());
+}
+
+}  // namespace

@@ -15,7 +15,7 @@ namespace {
 
 const char* const kForm = R"(object DataModule1: TDataModule1
   object Customers: TQuery
-    DatabaseName = 'DBDEMOS'
+    DatabaseName = 'SHOPDATA'
     SQL.Strings = (
       'select *'
       'from customer')
@@ -117,7 +117,7 @@ TEST_F(FormFields, ForeignPropertiesAndReferencesAreResolved) {
   auto* customers = As<TDataSet>(Find(STR("Customers")));
   EXPECT_EQ(GetObjectProp(customers, STR("UpdateObject")), Find(STR("UpdCustomers")));
   EXPECT_EQ(As<TStringList>(GetObjectProp(customers, STR("SQL")))->Count(), 2);
-  EXPECT_EQ(GetStrProp(customers, STR("DatabaseName")), STR("DBDEMOS"));
+  EXPECT_EQ(GetStrProp(customers, STR("DatabaseName")), STR("SHOPDATA"));
   EXPECT_TRUE(customers->Filtered());
   EXPECT_EQ(customers->Event(TDataSetEvent::BeforeOpen),
             (TMethod{&root, STR("CustomersBeforeOpen")}));
