@@ -29,7 +29,7 @@ enum class TTypeKind {
 
 struct TTypeInfo {
   TTypeKind Kind;
-  String Name;                    // "Integer", "Boolean", "string", "TFileName", "TDataSource", ...
+  String OwnName;  // "Integer", "Boolean", "string", "TFileName"; empty for class types: see Name()
   std::vector<String> EnumNames;  // enumeration members, or the members of a set's element type
   // tkClass only: the class, or a function giving it on first use, so that two classes can have
   // properties of each other's class. Compare class types by ClassType(), not by identity.
@@ -38,7 +38,8 @@ struct TTypeInfo {
   const TClassInfo* ClassType() const {
     return Class != nullptr ? Class : ClassOf != nullptr ? &ClassOf() : nullptr;
   }
-  String TypeName() const;
+  // "Integer", "Boolean", "TFileName", "TDataSource", ...
+  String Name() const;
 };
 
 // Built-in type descriptions. Named string types such as TFileName are distinct types.

@@ -68,13 +68,14 @@ const TTypeInfo& TypeInfoClass(const TClassInfo& cls) {
   static std::mutex lock;
   std::lock_guard guard(lock);
   auto& slot = types[&cls];
-  if (!slot) slot = std::make_unique<TTypeInfo>(TTypeInfo{TTypeKind::tkClass, cls.Name, {}, &cls, nullptr});
+  if (!slot)
+    slot = std::make_unique<TTypeInfo>(TTypeInfo{TTypeKind::tkClass, cls.Name, {}, &cls, nullptr});
   return *slot;
 }
 
-String TTypeInfo::TypeName() const {
+String TTypeInfo::Name() const {
   const TClassInfo* cls = ClassType();
-  return cls != nullptr ? cls->Name : Name;
+  return cls != nullptr ? cls->Name : OwnName;
 }
 
 // --- class information ---

@@ -12,7 +12,7 @@ TPropertyAttributes TCollectionProperty::GetAttributes() {
 }
 
 String TCollectionProperty::GetValue() {
-  return STR("(") + GetPropType().Name + STR(")");
+  return STR("(") + GetPropType().Name() + STR(")");
 }
 
 void TCollectionProperty::Edit() {

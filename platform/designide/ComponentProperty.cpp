@@ -22,7 +22,7 @@ void TComponentProperty::SetValue(const String& value) {
     return;
   }
   TComponent* component = Designer() != nullptr ? Designer()->GetComponent(value) : nullptr;
-  const TClassInfo* wanted = GetPropType().ClassType;
+  const TClassInfo* wanted = GetPropType().ClassType();
   if (component == nullptr || (wanted != nullptr && !component->InheritsFrom(*wanted))) {
     throw EPropertyError(STR("Invalid property value"));
   }
@@ -30,6 +30,6 @@ void TComponentProperty::SetValue(const String& value) {
 }
 
 void TComponentProperty::GetValues(const TGetStrProc& proc) {
-  const TClassInfo* wanted = GetPropType().ClassType;
+  const TClassInfo* wanted = GetPropType().ClassType();
   if (Designer() != nullptr && wanted != nullptr) Designer()->GetComponentNames(*wanted, proc);
 }

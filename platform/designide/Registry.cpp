@@ -64,7 +64,7 @@ TFit Fit(const TPropertyEntry& entry, const TClassInfo& componentClass, const TP
   if (entry.Type != prop.PropType) {
     const TTypeInfo& t = *prop.PropType;
     if (t.Kind != TTypeKind::tkClass || entry.Type->Kind != TTypeKind::tkClass) return kNoFit;
-    const int d = Distance(t.ClassType, entry.Type->ClassType);
+    const int d = Distance(t.ClassType(), entry.Type->ClassType());
     if (d < 0) return kNoFit;
     typeFit = 1000 - d;
   }
@@ -135,11 +135,11 @@ TPropertyEditorClass FindPropertyEditorClass(const TClassInfo& componentClass,
   if (best != nullptr) return best->Editor;
   const TTypeInfo& type = *property.PropType;
   if (type.Kind == TTypeKind::tkString) return PropertyEditorClass<TStringProperty>();
-  if (type.Kind == TTypeKind::tkClass && type.ClassType != nullptr) {
-    if (type.ClassType->InheritsFrom(TComponent::StaticClass())) {
+  if (type.Kind == TTypeKind::tkClass && type.ClassType() != nullptr) {
+    if (type.ClassType()->InheritsFrom(TComponent::StaticClass())) {
       return PropertyEditorClass<TComponentProperty>();
     }
-    if (type.ClassType->InheritsFrom(TCollection::StaticClass())) {
+    if (type.ClassType()->InheritsFrom(TCollection::StaticClass())) {
       return PropertyEditorClass<TCollectionProperty>();
     }
   }

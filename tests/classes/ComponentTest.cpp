@@ -133,7 +133,7 @@ TEST(TypInfo, ClassesMayReferToEachOther) {
   const TPropInfo* prop = TPeerA::StaticClass().FindProp(STR("Peer"));
   ASSERT_NE(prop, nullptr);
   EXPECT_EQ(prop->PropType->ClassType(), &TPeerB::StaticClass());
-  EXPECT_EQ(prop->PropType->TypeName(), STR("TPeerB"));
+  EXPECT_EQ(prop->PropType->Name(), STR("TPeerB"));
   EXPECT_EQ(TPeerB::StaticClass().FindProp(STR("Peer"))->PropType->ClassType(),
             &TPeerA::StaticClass());
 }

@@ -190,8 +190,8 @@ TEST(Published, LayoutPropertiesByName) {
   TEdit* edit = new TEdit(&form);
   SetStrProp(edit, STR("PasswordChar"), STR("*"));
   EXPECT_EQ(edit->PasswordChar(), '*');
-  EXPECT_EQ(GetPropInfo(edit, STR("OnChange"))->PropType->Name, STR("TNotifyEvent"));
-  EXPECT_EQ(GetPropInfo(&form, STR("OnCloseQuery"))->PropType->Name, STR("TCloseQueryEvent"));
+  EXPECT_EQ(GetPropInfo(edit, STR("OnChange"))->PropType->Name(), STR("TNotifyEvent"));
+  EXPECT_EQ(GetPropInfo(&form, STR("OnCloseQuery"))->PropType->Name(), STR("TCloseQueryEvent"));
   EXPECT_NE(GetClass(STR("TTabSheet")), nullptr);
   EXPECT_NE(GetClass(STR("TPopupMenu")), nullptr);
 }

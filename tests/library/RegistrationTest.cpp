@@ -21,10 +21,10 @@ TEST_F(LibraryTest, EveryClassIsRegisteredWithTheAboutPseudoProperty) {
     EXPECT_FALSE(about->IsStored(instance.get())) << name;
   }
   const TClassInfo& table = TmySQLTable::StaticClass();
-  EXPECT_EQ(table.FindProp(STR("TableName"))->PropType->Name, STR("TFileName"));
-  EXPECT_EQ(table.FindProp(STR("MasterSource"))->PropType->Name, STR("TDataSource"));
+  EXPECT_EQ(table.FindProp(STR("TableName"))->PropType->Name(), STR("TFileName"));
+  EXPECT_EQ(table.FindProp(STR("MasterSource"))->PropType->Name(), STR("TDataSource"));
   EXPECT_EQ(table.FindProp(STR("IndexDefs"))->Kind(), TTypeKind::tkClass);
-  EXPECT_EQ(TmySQLStoredProc::StaticClass().FindProp(STR("Params"))->PropType->Name,
+  EXPECT_EQ(TmySQLStoredProc::StaticClass().FindProp(STR("Params"))->PropType->Name(),
             STR("TParams"));
   EXPECT_EQ(TmySQLDatabase::StaticClass().FindProp(STR("ServerPort"))->PropType,
             &TypeInfoCardinal());
