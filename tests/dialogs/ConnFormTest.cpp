@@ -3,6 +3,8 @@
 
 #include "ScriptedDriver.h"
 #include "connfrm/ConnForm.h"
+#include "library/SessionFactory.h"
+#include "library/memory/MemorySession.h"
 
 namespace {
 
@@ -235,6 +237,25 @@ TEST_F(ConnFormTest, ABadPortWritesNothing) {
   driver.Expect(TScript(STR("TConnForm")).Replace(STR("DBPort"), STR("65535")).Click(STR("OkBtn")));
   EXPECT_TRUE(EditDatabase(db));
   EXPECT_EQ(db.ServerPort(), 65535u);
+}
+
+TEST_F(ConnFormTest, AnOpenConnectionRefusesChangesWithoutLosingAny) {
+  TMemoryCatalog catalog;
+  catalog.Database(STR("shop"));
+  TScopedSessionFactory factory([&catalog] { return std::make_unique<TMemorySession>(catalog); });
+  db.SetConnected(true);
+  ASSERT_TRUE(db.Connected());
+  const auto before = Settings();
+  driver.Expect(TScript(STR("TConnForm")).Click(STR("OkBtn")));
+  EXPECT_TRUE(EditDatabase(db));  // nothing changed: nothing to refuse
+  // The login prompt is never refused itself, so it must not be written before a refusal.
+  driver.Expect(TScript(STR("TConnForm"))
+                    .Tick(STR("DBLogin"), true)
+                    .Choose(STR("cbCharset"), STR("utf8"))
+                    .Click(STR("OkBtn")));
+  EXPECT_THROW(EditDatabase(db), EDatabaseError);
+  EXPECT_EQ(Settings(), before);
+  EXPECT_TRUE(db.Connected());
 }
 
 }  // namespace
