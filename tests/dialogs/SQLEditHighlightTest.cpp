@@ -9,10 +9,6 @@
 
 namespace {
 
-TComponent* Part(TCustomForm& f, const Char* panelPart) {
-  return f.FindComponent(STR("SQLMemoPanel"))->FindComponent(panelPart);
-}
-
 class SQLEditHighlightTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -55,6 +51,10 @@ class SQLEditHighlightTest : public ::testing::Test {
 };
 
 #if OMBRIX_WIDE_STRINGS
+
+TComponent* Part(TCustomForm& f, const Char* panelPart) {
+  return f.FindComponent(STR("SQLMemoPanel"))->FindComponent(panelPart);
+}
 
 TEST_F(SQLEditHighlightTest, TheEditorIsBuiltFromItsFormTextInsideThePanel) {
   Use(TSynMemo::StaticClass());
