@@ -130,8 +130,11 @@ TEST_F(SQLEditDialogTest, TheMarkerAppearsWhenTheFocusLeavesTheTextAndGoesWhenIt
                               EXPECT_TRUE(d.Transparent);
                               EXPECT_EQ(d.TransparentColor, clOlive);
                             })
-                            .Focus(STR("mmSQL"))
-                            .Run([](TCustomForm& f) { EXPECT_TRUE(Memo(f).Drawings().empty()); })
+                            .Alt('S')  // the "&SQL:" label leads to the text
+                            .Run([](TCustomForm& f) {
+                              EXPECT_TRUE(Memo(f).Focused());
+                              EXPECT_TRUE(Memo(f).Drawings().empty());
+                            })
                             .Click(STR("OkButton"))));
   EXPECT_EQ(sql, STR("ab\ncde"));
 }
@@ -207,6 +210,28 @@ TEST_F(SQLEditDialogTest, WithoutNamesTheTextIsStillEditable) {
   EXPECT_TRUE(Edit(sql, TScript().Click(STR("TableList")).Click(STR("OkButton"))));
   EXPECT_EQ(catalog.Calls, Names{STR("tables:0")});
   EXPECT_TRUE(driver.Messages().empty());
+}
+
+TEST_F(SQLEditDialogTest, FailingCallbacksAreReportedByTheHost) {
+  const auto lost = [](auto&&...) { throw EDatabaseError(STR("Lost connection")); };
+  String sql = STR("select 1");
+  driver.Expect(TScript().Click(STR("OkButton")));
+  EXPECT_THROW(EditSQL(sql, lost, catalog.FieldNames(), String()), EDatabaseError);
+  EXPECT_EQ(sql, STR("select 1"));
+
+  // Once the dialog is open, the failure ends the handler and the dialog stays.
+  driver.Expect(TScript()
+                    .Choose(STR("TableList"), STR("orders"))
+                    .Run([](TCustomForm& f) { EXPECT_TRUE(f.Visible()); })
+                    .Click(STR("OkButton")));
+  const TGetFieldNamesProc fields = catalog.FieldNames();
+  const auto lostOnOrders = [&](const String& table, TStringList& list, bool system) {
+    if (table == STR("orders")) lost();
+    fields(table, list, system);
+  };
+  EXPECT_TRUE(EditSQL(sql, catalog.TableNames(), lostOnOrders, String()));
+  ASSERT_EQ(driver.Messages().size(), 1u);
+  EXPECT_EQ(driver.Messages()[0].Text, STR("Lost connection"));
 }
 
 TEST_F(SQLEditDialogTest, OnlyOkChangesTheStatement) {
