@@ -221,10 +221,10 @@ void TSQLEditForm::DrawCaretPosIndicator() {
   int x = 0;
   int y = 0;
   if (SynMemoUsed) {
-    const auto display =
-        RTTIContext->GetRecord<TDisplayCoord>(SynMemo, STR("DisplayXY"), TypeInfoDisplayCoord());
+    const auto display = RTTIContext->GetRecord<TDisplayPosition>(SynMemo, STR("DisplayXY"),
+                                                                  TypeInfoDisplayPosition());
     const auto point =
-        RTTIContext->Invoke<TPoint, TDisplayCoord>(SynMemo, STR("RowColumnToPixels"), display);
+        RTTIContext->Invoke<TPoint, TDisplayPosition>(SynMemo, STR("RowColumnToPixels"), display);
     x = point.X;
     y = point.Y + CharHeight;
   } else {

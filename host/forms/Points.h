@@ -10,11 +10,11 @@ struct TPoint {
 };
 
 // A caret position as an editor displays it: column and row, both from 1.
-struct TDisplayCoord {
+struct TDisplayPosition {
   int Column = 1;
   int Row = 1;
-  bool operator==(const TDisplayCoord&) const = default;
+  bool operator==(const TDisplayPosition&) const = default;
 };
 
 const TTypeInfo& TypeInfoPoint();
-const TTypeInfo& TypeInfoDisplayCoord();
+const TTypeInfo& TypeInfoDisplayPosition();

@@ -5,7 +5,7 @@ const TTypeInfo& TypeInfoPoint() {
   return info;
 }
 
-const TTypeInfo& TypeInfoDisplayCoord() {
-  static const TTypeInfo info{TTypeKind::tkRecord, STR("TDisplayCoord"), {}, nullptr, nullptr};
+const TTypeInfo& TypeInfoDisplayPosition() {
+  static const TTypeInfo info{TTypeKind::tkRecord, STR("TDisplayPosition"), {}, nullptr, nullptr};
   return info;
 }

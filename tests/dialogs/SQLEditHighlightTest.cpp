@@ -73,10 +73,10 @@ TEST_F(SQLEditHighlightTest, TheEditorIsBuiltFromItsFormTextInsideThePanel) {
                               EXPECT_EQ(memo->Gutter()->Font()->Height(), -11);
                               EXPECT_EQ(memo->Gutter()->DigitCount, 2);
                               EXPECT_TRUE(memo->Gutter()->ShowLineNumbers);
-                              EXPECT_EQ(memo->Options, 0x3FE);
+                              EXPECT_EQ(memo->Options, 0x1FF);  // the nine options of the form text
                               EXPECT_TRUE(memo->WantTabs);
                               EXPECT_FALSE(memo->WordWrap);
-                              EXPECT_EQ(syn->SQLDialect, TSQLDialect::sqlPostgres);
+                              EXPECT_EQ(syn->SQLDialect, THighlightDialect::sqlPostgres);
                               EXPECT_EQ(syn->KeyAttri.Foreground, clNavy);
                               EXPECT_EQ(syn->CommentAttri.Foreground, clSilver);
                               EXPECT_TRUE(memo->Focused());

@@ -16,53 +16,52 @@ auto Set(V T::*field) {
   return [field](T* self, V value) { self->*field = value; };
 }
 
-const TTypeInfo& TypeInfoSynEditorOptions() {
+const TTypeInfo& TypeInfoEditorOptions() {
   static const TTypeInfo info{
       TTypeKind::tkSet,
-      STR("TSynEditorOptions"),
-      {STR("eoAltSetsColumnMode"), STR("eoAutoIndent"), STR("eoDragDropEditing"),
-       STR("eoEnhanceHomeKey"), STR("eoGroupUndo"), STR("eoKeepCaretX"), STR("eoShowScrollHint"),
-       STR("eoSmartTabDelete"), STR("eoSmartTabs"), STR("eoTabsToSpaces")},
+      STR("TEditorOptions"),
+      {STR("eoAutoIndent"), STR("eoDragDropEditing"), STR("eoEnhanceHomeKey"), STR("eoGroupUndo"),
+       STR("eoKeepCaretX"), STR("eoShowScrollHint"), STR("eoSmartTabDelete"), STR("eoSmartTabs"),
+       STR("eoTabsToSpaces")},
       nullptr,
       nullptr};
   return info;
 }
 
-const TTypeInfo& TypeInfoSQLDialect() {
+const TTypeInfo& TypeInfoHighlightDialect() {
   static const TTypeInfo info{TTypeKind::tkEnumeration,
-                              STR("TSQLDialect"),
-                              {STR("sqlStandard"), STR("sqlMySQL"), STR("sqlPostgres")},
+                              STR("THighlightDialect"),
+                              {STR("sqlGeneric"), STR("sqlPostgres")},
                               nullptr,
                               nullptr};
   return info;
 }
 
-TSynHighlighterAttributes* Attri(TSynHighlighterAttributes& a) {
+TTokenStyle* Attri(TTokenStyle& a) {
   return &a;
 }
 
 }  // namespace
 
-const TClassInfo& TSynGutter::StaticClass() {
+const TClassInfo& TEditorGutter::StaticClass() {
   static const TClassInfo info =
-      TClassBuilder<TSynGutter, TPersistent>(STR("TSynGutter"))
-          .Prop(STR("AutoSize"), Get(&TSynGutter::AutoSize), Set(&TSynGutter::AutoSize))
-          .Prop(STR("DigitCount"), Get(&TSynGutter::DigitCount), Set(&TSynGutter::DigitCount))
-          .Prop(STR("Font"), &TSynGutter::Font, nullptr)
-          .Prop(STR("ShowLineNumbers"), Get(&TSynGutter::ShowLineNumbers),
-                Set(&TSynGutter::ShowLineNumbers))
+      TClassBuilder<TEditorGutter, TPersistent>(STR("TEditorGutter"))
+          .Prop(STR("AutoSize"), Get(&TEditorGutter::AutoSize), Set(&TEditorGutter::AutoSize))
+          .Prop(STR("DigitCount"), Get(&TEditorGutter::DigitCount), Set(&TEditorGutter::DigitCount))
+          .Prop(STR("Font"), &TEditorGutter::Font, nullptr)
+          .Prop(STR("ShowLineNumbers"), Get(&TEditorGutter::ShowLineNumbers),
+                Set(&TEditorGutter::ShowLineNumbers))
           .Build();
   return info;
 }
 
-TSynGutter::TSynGutter() : FFont(std::make_unique<TFont>()) {}
+TEditorGutter::TEditorGutter() : FFont(std::make_unique<TFont>()) {}
 
-const TClassInfo& TSynHighlighterAttributes::StaticClass() {
-  static const TClassInfo info =
-      TClassBuilder<TSynHighlighterAttributes, TPersistent>(STR("TSynHighlighterAttributes"))
-          .Prop(STR("Foreground"), Get(&TSynHighlighterAttributes::Foreground),
-                Set(&TSynHighlighterAttributes::Foreground), &TypeInfoColor())
-          .Build();
+const TClassInfo& TTokenStyle::StaticClass() {
+  static const TClassInfo info = TClassBuilder<TTokenStyle, TPersistent>(STR("TTokenStyle"))
+                                     .Prop(STR("Foreground"), Get(&TTokenStyle::Foreground),
+                                           Set(&TTokenStyle::Foreground), &TypeInfoColor())
+                                     .Build();
   return info;
 }
 
@@ -91,7 +90,7 @@ const TClassInfo& TSynSQLSyn::StaticClass() {
               [](const TSynSQLSyn* s) { return Attri(const_cast<TSynSQLSyn*>(s)->NumberAttri); },
               nullptr)
           .Prop(STR("SQLDialect"), Get(&TSynSQLSyn::SQLDialect), Set(&TSynSQLSyn::SQLDialect),
-                &TypeInfoSQLDialect())
+                &TypeInfoHighlightDialect())
           .Build();
   return info;
 }
@@ -105,11 +104,11 @@ const TClassInfo& TSynMemoBase::StaticClass() {
           .Prop(STR("Highlighter"), Get(&TSynMemoBase::Highlighter),
                 Set(&TSynMemoBase::Highlighter))
           .Prop(STR("Options"), Get(&TSynMemoBase::Options), Set(&TSynMemoBase::Options),
-                &TypeInfoSynEditorOptions())
+                &TypeInfoEditorOptions())
           .Prop(STR("WantTabs"), Get(&TSynMemoBase::WantTabs), Set(&TSynMemoBase::WantTabs))
           .Prop(STR("WordWrap"), Get(&TSynMemoBase::WordWrap), Set(&TSynMemoBase::WordWrap))
           .Prop(STR("SelStart"), &TSynMemoBase::SelStart, &TSynMemoBase::SetSelStart)
-          .Prop(STR("DisplayXY"), &TSynMemoBase::DisplayXY, nullptr, &TypeInfoDisplayCoord())
+          .Prop(STR("DisplayXY"), &TSynMemoBase::DisplayXY, nullptr, &TypeInfoDisplayPosition())
           .Method(STR("RowColumnToPixels"), &TSynMemoBase::RowColumnToPixels)
           .Build();
   return info;
@@ -118,7 +117,7 @@ const TClassInfo& TSynMemoBase::StaticClass() {
 TSynMemoBase::TSynMemoBase(TComponent* owner)
     : TWinControl(owner),
       FLines(std::make_unique<TStringList>()),
-      FGutter(std::make_unique<TSynGutter>()) {
+      FGutter(std::make_unique<TEditorGutter>()) {
   SetTabStop(true);
 }
 
@@ -128,10 +127,10 @@ void TSynMemoBase::SetSelStart(int value) {
   FSelStart = std::clamp(value, 0, static_cast<int>(JoinLines(*FLines).size()));
 }
 
-TDisplayCoord TSynMemoBase::DisplayXY() const {
+TDisplayPosition TSynMemoBase::DisplayXY() const {
   const String text = JoinLines(*FLines).substr(0, static_cast<size_t>(FSelStart));
   const size_t lineStart = text.rfind(sLineBreak);
-  TDisplayCoord position;
+  TDisplayPosition position;
   position.Row = 1 + static_cast<int>(std::count(text.begin(), text.end(), sLineBreak[0]));
   position.Column =
       1 + static_cast<int>(lineStart == String::npos ? text.size()
@@ -139,7 +138,7 @@ TDisplayCoord TSynMemoBase::DisplayXY() const {
   return position;
 }
 
-TPoint TSynMemoBase::RowColumnToPixels(TDisplayCoord position) {
+TPoint TSynMemoBase::RowColumnToPixels(TDisplayPosition position) {
   return TPoint{40 + (position.Column - 1) * 8, (position.Row - 1) * 16};
 }
 

@@ -9,9 +9,9 @@
 #include "forms/Forms.h"
 #include "forms/Points.h"
 
-class TSynGutter : public TPersistent {
-  OMBRIX_CLASS(TSynGutter)
-  TSynGutter();
+class TEditorGutter : public TPersistent {
+  OMBRIX_CLASS(TEditorGutter)
+  TEditorGutter();
   TFont* Font() const { return FFont.get(); }
   bool AutoSize = false;
   int DigitCount = 4;
@@ -21,23 +21,23 @@ class TSynGutter : public TPersistent {
   std::unique_ptr<TFont> FFont;
 };
 
-class TSynHighlighterAttributes : public TPersistent {
-  OMBRIX_CLASS(TSynHighlighterAttributes)
-  TSynHighlighterAttributes() = default;
+class TTokenStyle : public TPersistent {
+  OMBRIX_CLASS(TTokenStyle)
+  TTokenStyle() = default;
   TColor Foreground = clNone;
 };
 
-enum class TSQLDialect { sqlStandard, sqlMySQL, sqlPostgres };
+enum class THighlightDialect { sqlGeneric, sqlPostgres };
 
 class TSynSQLSyn : public TComponent {
   OMBRIX_CLASS(TSynSQLSyn)
   explicit TSynSQLSyn(TComponent* owner);
-  TSynHighlighterAttributes CommentAttri;
-  TSynHighlighterAttributes DataTypeAttri;
-  TSynHighlighterAttributes FunctionAttri;
-  TSynHighlighterAttributes KeyAttri;
-  TSynHighlighterAttributes NumberAttri;
-  TSQLDialect SQLDialect = TSQLDialect::sqlStandard;
+  TTokenStyle CommentAttri;
+  TTokenStyle DataTypeAttri;
+  TTokenStyle FunctionAttri;
+  TTokenStyle KeyAttri;
+  TTokenStyle NumberAttri;
+  THighlightDialect SQLDialect = THighlightDialect::sqlGeneric;
 };
 
 // Everything but "Lines", which the variants publish (or not).
@@ -47,14 +47,14 @@ class TSynMemoBase : public TWinControl {
   ~TSynMemoBase() override;
 
   TStringList* Lines() const { return FLines.get(); }
-  TSynGutter* Gutter() const { return FGutter.get(); }
+  TEditorGutter* Gutter() const { return FGutter.get(); }
   // Kept in the text's range, as an editor does.
   int SelStart() const { return FSelStart; }
   void SetSelStart(int value);
   // Row and column of the caret, from 1.
-  TDisplayCoord DisplayXY() const;
+  TDisplayPosition DisplayXY() const;
   // 8 pixels a column after a 40-pixel gutter, 16 pixels a row.
-  TPoint RowColumnToPixels(TDisplayCoord position);
+  TPoint RowColumnToPixels(TDisplayPosition position);
 
   TComponent* Highlighter = nullptr;
   int Options = 0;
@@ -63,7 +63,7 @@ class TSynMemoBase : public TWinControl {
 
  private:
   std::unique_ptr<TStringList> FLines;
-  std::unique_ptr<TSynGutter> FGutter;
+  std::unique_ptr<TEditorGutter> FGutter;
   int FSelStart = 0;
 };
 
@@ -102,5 +102,5 @@ class TSynMemoElsewhere : public TSynMemo {
 class TSynMemoNumberPixels : public TSynMemo {
   OMBRIX_CLASS(TSynMemoNumberPixels)
   using TSynMemo::TSynMemo;
-  int RowColumnToPixels(TDisplayCoord position) { return position.Row; }
+  int RowColumnToPixels(TDisplayPosition position) { return position.Row; }
 };
