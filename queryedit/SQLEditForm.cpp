@@ -74,8 +74,10 @@ void TSQLEditForm::CreateEditor(const String& sql) {
     try {
       CreateSynMemo(*synMemoClass, sql);
     } catch (const std::exception&) {
-      // An editor that does not fit is no reason to refuse editing: use the plain memo.
+      // An editor that does not fit is no reason to refuse editing: use the plain memo. What
+      // was built of the editor stays, under the memo; Tab must not reach it there.
       SynMemoUsed = false;
+      SQLMemoPanel->SetEnabled(false);
     }
   }
 #endif
@@ -119,7 +121,7 @@ void TSQLEditForm::CreateSimpleMemo(const String& initialText) {
 }
 
 TWinControl* TSQLEditForm::Editor() const {
-  return SynMemoUsed ? static_cast<TWinControl*>(SynMemo) : SQLMemo;
+  return SynMemoUsed ? As<TWinControl>(SynMemo) : SQLMemo;
 }
 
 String TSQLEditForm::EditorText() const {

@@ -142,7 +142,9 @@ TEST_F(SQLEditHighlightTest, WhatWasBuiltBeforeAFailureStaysInThePanel) {
   String sql;
   EXPECT_TRUE(Edit(sql, TScript()
                             .Run([](TCustomForm& f) {
-                              EXPECT_NE(Part(f, STR("SynMemo1")), nullptr);
+                              auto* left = As<TWinControl>(Part(f, STR("SynMemo1")));
+                              ASSERT_NE(left, nullptr);
+                              EXPECT_FALSE(left->CanFocus());
                               EXPECT_NE(f.FindComponent(STR("mmSQL")), nullptr);
                             })
                             .Click(STR("OkButton"))));
