@@ -13,3 +13,4 @@ struct CommandResult {
 void AddSqlCommands(CLI::App& app, CommandResult& result);
 void AddDbCommands(CLI::App& app, CommandResult& result);
 void AddFormCommands(CLI::App& app, CommandResult& result);
+void AddUpdateSqlCommands(CLI::App& app, CommandResult& result);

@@ -6,11 +6,10 @@
 #include <vector>
 
 #include "Commands.h"
+#include "FormFiles.h"
 #include "classes/FormSet.h"
 #include "db/DBClasses.h"
 #include "foreign/ForeignClasses.h"
-
-namespace {
 
 void RegisterHostClasses() {
   RegisterClassesUnit();
@@ -18,7 +17,7 @@ void RegisterHostClasses() {
   RegisterForeignClasses();
 }
 
-void Report(const std::string& file, const std::exception& e) {
+void ReportFormError(const std::string& file, const std::exception& e) {
   if (const auto* form = dynamic_cast<const EFormError*>(&e)) {
     std::cerr << ToUtf8(form->Describe()) << '\n';
   } else {
@@ -26,12 +25,14 @@ void Report(const std::string& file, const std::exception& e) {
   }
 }
 
+namespace {
+
 // Opens one file for a verb; false (and the message printed) when it does not load.
 TFormModule* OpenOne(TFormSet& forms, const std::string& file) {
   try {
     return &forms.Open(file);
   } catch (const std::exception& e) {
-    Report(file, e);
+    ReportFormError(file, e);
     return nullptr;
   }
 }

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "Commands.h"
+#include "NameLists.h"
+#include "Statements.h"
 #include "rtl/Format.h"
 #include "updsql/SQLParser.h"
 #include "updsql/UpdateSQLEditForm.h"
@@ -28,27 +30,6 @@ struct TSqlOptions {
 String ReadStatement(const TSqlOptions& options) {
   if (options.hasSql) return FromUtf8(options.sql);
   return FromUtf8(std::string(std::istreambuf_iterator<char>(std::cin), {}));
-}
-
-void PrintLines(const TStringList& lines) {
-  for (int i = 0; i < lines.Count(); ++i) std::cout << ToUtf8(lines.Strings(i)) << '\n';
-}
-
-// "A,B" as a list. The empty text is the empty list; an empty name between commas is a usage error.
-TStringList SplitNames(const std::string& text, const char* option) {
-  TStringList names;
-  if (text.empty()) return names;
-  size_t start = 0;
-  for (;;) {
-    const size_t comma = text.find(',', start);
-    const std::string name = text.substr(start, comma - start);
-    if (name.empty()) {
-      throw CLI::ValidationError(option, "empty field name in '" + text + "'");
-    }
-    names.Add(FromUtf8(name));
-    if (comma == std::string::npos) return names;
-    start = comma + 1;
-  }
 }
 
 void AddStatementOption(CLI::App* command, TSqlOptions& options) {
@@ -92,18 +73,12 @@ int RunGenerate(const TSqlOptions& options) {
   const String table = options.quotedTable ? Format(STR("\"%s\""), {name}) : name;
   const StringView quoteChar = options.quoteFields ? STR("\"") : STR("");
   using Form = TMySQLUpdateSQLEditForm;
-  TStringList statement;
-  Form::GenModifySQL(table, quoteChar, keys, fields, statement);
-  PrintLines(statement);
-  std::cout << '\n';
-  Form::GenInsertSQL(table, quoteChar, fields, statement);
-  PrintLines(statement);
-  std::cout << '\n';
-  Form::GenDeleteSQL(table, quoteChar, keys, statement);
-  PrintLines(statement);
-  std::cout << '\n';
-  Form::GenRefreshRecordSQL(table, quoteChar, keys, fields, statement);
-  PrintLines(statement);
+  std::array<TStringList, 4> statements;
+  Form::GenModifySQL(table, quoteChar, keys, fields, statements[0]);
+  Form::GenInsertSQL(table, quoteChar, fields, statements[1]);
+  Form::GenDeleteSQL(table, quoteChar, keys, statements[2]);
+  Form::GenRefreshRecordSQL(table, quoteChar, keys, fields, statements[3]);
+  PrintStatements({&statements[0], &statements[1], &statements[2], &statements[3]});
   return 0;
 }
 

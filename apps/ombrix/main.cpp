@@ -11,6 +11,7 @@ int main(int argc, char** argv) {
   AddSqlCommands(app, result);
   AddDbCommands(app, result);
   AddFormCommands(app, result);
+  AddUpdateSqlCommands(app, result);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

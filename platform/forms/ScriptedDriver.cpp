@@ -1,4 +1,4 @@
-#include "ScriptedDriver.h"
+#include "forms/ScriptedDriver.h"
 
 #include "forms/UserInput.h"
 

@@ -1,0 +1,235 @@
+// ombrix update-sql: the update SQL editor run on an update object of form files, with the
+// scripted driver acting as the user.
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Commands.h"
+#include "DialogState.h"
+#include "FormFiles.h"
+#include "Json.h"
+#include "NameLists.h"
+#include "Statements.h"
+#include "classes/FormSet.h"
+#include "forms/ScriptedDriver.h"
+#include "library/LibraryClasses.h"
+#include "library/MySQLDataSet.h"
+#include "library/MySQLUpdateSQL.h"
+#include "updsql/UpdateSQLEditForm.h"
+
+namespace {
+
+struct TUpdateSqlOptions {
+  std::vector<std::string> files;
+  std::string object;
+  std::optional<std::string> host;
+  std::optional<uint32_t> port;
+  std::optional<std::string> socket;
+  std::optional<std::string> user;
+  std::optional<std::string> database;
+  std::optional<std::string> table;
+  bool primaryKeys = false;
+  std::string keys;
+  std::string fields;
+  bool quoteFields = false;
+  bool noGenerate = false;
+  bool write = false;
+  bool json = false;
+};
+
+// A failure of the run, reported as "ombrix: message".
+class ERunFailed : public std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+TmySQLUpdateSQL& FindUpdateObject(const TFormSet& forms, const std::string& name) {
+  for (int i = 0; i < forms.ModuleCount(); ++i) {
+    TComponent* found = forms.Modules(i).Root()->FindComponent(FromUtf8(name));
+    if (found == nullptr) continue;
+    if (auto* update = dynamic_cast<TmySQLUpdateSQL*>(found)) return *update;
+    throw ERunFailed(name + " is a " + ToUtf8(found->ClassName()) + ", not an update object");
+  }
+  throw ERunFailed("no update object named " + name + " in the given form files");
+}
+
+// Every connection of the forms takes the given settings; the password comes from the
+// environment only, as command lines are visible to every user.
+void OverrideConnections(const TUpdateSqlOptions& options) {
+  const char* password = std::getenv("OMBRIX_PASSWORD");
+  for (TmySQLDatabase* database : DBList()) {
+    database->Close();
+    if (options.host) database->SetHost(FromUtf8(*options.host));
+    if (options.port) database->SetServerPort(*options.port);
+    if (options.socket) database->SetSocket(FromUtf8(*options.socket));
+    if (options.user) database->SetUserName(FromUtf8(*options.user));
+    if (options.database) database->SetDatabaseName(FromUtf8(*options.database));
+    if (password != nullptr) database->SetUserPassword(FromUtf8(password));
+  }
+}
+
+TMySQLUpdateSQLEditForm& Editor(TCustomForm& form) {
+  return *As<TMySQLUpdateSQLEditForm>(&form);
+}
+
+struct TRun {
+  std::string initial;
+  std::string final;
+  size_t generateErrors = 0;
+};
+
+// The user's steps, in the order the command promises them.
+TScript BuildScript(const TUpdateSqlOptions& options, TScriptedDriver& driver, TRun& run) {
+  TScript script(STR("TMySQLUpdateSQLEditForm"));
+  script.Run([&run](TCustomForm& f) { run.initial = DialogStateJson(Editor(f)); });
+  if (options.table) {
+    const String table = FromUtf8(*options.table);
+    script.Replace(STR("UpdateTableName"), table);
+    // Chosen as from the drop-down list; a name the list lacks gets the same notification.
+    script.Run([table](TCustomForm& f) {
+      TComboBox& combo = *Editor(f).UpdateTableName;
+      const int index = combo.Items()->IndexOf(table);
+      if (index >= 0) {
+        combo.ChooseItem(index);
+      } else {
+        combo.Click();
+      }
+    });
+  }
+  if (options.primaryKeys) script.Click(STR("PrimaryKeyButton"));
+  auto select = [&script](const char* list, const TStringList& names) {
+    if (names.Count() == 0) return;
+    std::vector<String> items;
+    for (int i = 0; i < names.Count(); ++i) items.push_back(names.Strings(i));
+    script.Select(FromUtf8(list), items);
+  };
+  select("KeyFieldList", SplitNames(options.keys, "--keys"));
+  select("UpdateFieldList", SplitNames(options.fields, "--fields"));
+  if (options.quoteFields) script.Tick(STR("QuoteFields"), true);
+  if (!options.noGenerate) {
+    script.Click(STR("GenerateButton"));
+    script.Run([&driver, &run](TCustomForm&) {
+      for (const TMessageRecord& message : driver.Messages())
+        if (message.Type == TMsgDlgType::mtError) ++run.generateErrors;
+    });
+  }
+  script.Run([&run, &driver](TCustomForm& f) {
+    run.final = DialogStateJson(Editor(f));
+    driver.Answer(mrYes);  // "not generated, exit anyway?"
+  });
+  script.Click(STR("OkButton"));
+  return script;
+}
+
+std::string MessagesJson(const TScriptedDriver& driver) {
+  std::vector<std::string> messages;
+  for (const TMessageRecord& message : driver.Messages()) {
+    messages.push_back(JsonObject(
+        {{"type", JsonString(MsgDlgTypeName(message.Type))}, {"text", JsonString(message.Text)}}));
+  }
+  return JsonArray(messages);
+}
+
+std::string StatementsJson(const TmySQLUpdateSQL& update) {
+  static const char* const kinds[] = {"modify", "insert", "delete", "refresh"};
+  std::vector<std::pair<std::string, std::string>> members;
+  for (int kind = 0; kind < kUpdateKindCount; ++kind) {
+    std::vector<std::string> lines;
+    const TStringList& sql = *update.GetSQLIndex(kind);
+    for (int i = 0; i < sql.Count(); ++i) lines.push_back(JsonString(sql.Strings(i)));
+    members.emplace_back(kinds[kind], JsonArray(lines));
+  }
+  return JsonObject(members);
+}
+
+// Closes the connection the command opened, however the run ends.
+struct TOpenedConnection {
+  TmySQLDatabase* Database = nullptr;
+  ~TOpenedConnection() {
+    if (Database != nullptr) Database->Close();
+  }
+};
+
+int Run(const TUpdateSqlOptions& options) {
+  RegisterHostClasses();
+  RegisterLibraryClasses();
+  RegisterFormsClasses();
+  TFormSet forms;
+  for (const std::string& file : options.files) {
+    try {
+      forms.Open(file);
+    } catch (const std::exception& e) {
+      ReportFormError(file, e);
+      return kExitFailure;
+    }
+  }
+  TmySQLUpdateSQL& update = FindUpdateObject(forms, options.object);
+  OverrideConnections(options);
+  TOpenedConnection opened;
+  if (TmySQLDataSet* dataSet = update.DataSet(); dataSet && dataSet->Database()) {
+    dataSet->Database()->Open();
+    opened.Database = dataSet->Database();
+  }
+
+  TScriptedDriver driver;
+  TRun run;
+  driver.Expect(BuildScript(options, driver, run));
+  const bool written = EditMySQLUpdateSQL(update);
+  const String caption = driver.Shown().empty() ? String() : driver.Shown().back().Caption;
+  if (opened.Database) opened.Database->Close();
+
+  if (options.json) {
+    std::cout << JsonObject({{"caption", JsonString(caption)},
+                             {"initial", run.initial},
+                             {"final", run.final},
+                             {"statements", StatementsJson(update)},
+                             {"messages", MessagesJson(driver)}})
+              << '\n';
+  } else {
+    for (const TMessageRecord& message : driver.Messages())
+      std::cerr << ToUtf8(MsgDlgTypeName(message.Type)) << ": " << ToUtf8(message.Text) << '\n';
+    PrintStatements(
+        {update.ModifySQL(), update.InsertSQL(), update.DeleteSQL(), update.RefreshSQL()});
+  }
+  if (!written) throw ERunFailed("the editor was not closed with OK");
+  if (run.generateErrors > 0) throw ERunFailed("the statements were not generated");
+  if (options.write) forms.FindModule(update.Owner())->Save();
+  return 0;
+}
+
+}  // namespace
+
+void AddUpdateSqlCommands(CLI::App& app, CommandResult& result) {
+  auto options = std::make_shared<TUpdateSqlOptions>();
+  CLI::App* command = app.add_subcommand(
+      "update-sql",
+      "run the update SQL editor on an update object of form files and print its statements "
+      "(password from the environment variable OMBRIX_PASSWORD)");
+  command->add_option("files", options->files, "form files, opened together")->required();
+  command->add_option("--object", options->object, "name of the update object")->required();
+  command->add_option("--host", options->host, "server host of every connection");
+  command->add_option("--port", options->port, "server TCP port of every connection");
+  command->add_option("--socket", options->socket, "local socket of every connection");
+  command->add_option("--user", options->user, "user name of every connection");
+  command->add_option("--database", options->database, "database of every connection");
+  command->add_option("--table", options->table, "type and choose this table name");
+  command->add_flag("--primary-keys", options->primaryKeys, "press Select Primary Keys");
+  command->add_option("--keys", options->keys, "select exactly these key fields (A,B)");
+  command->add_option("--fields", options->fields, "select exactly these update fields (C,D)");
+  command->add_flag("--quote-fields", options->quoteFields, "tick Quote Field Names");
+  command->add_flag("--no-generate", options->noGenerate, "do not press Generate SQL");
+  command->add_flag("--write", options->write, "save the changed form file");
+  command->add_flag("--json", options->json, "print the dialog's states and messages as JSON");
+  command->callback([options, &result] {
+    try {
+      result.exitCode = Run(*options);
+    } catch (const CLI::Error&) {
+      throw;
+    } catch (const std::exception& e) {
+      std::cerr << "ombrix: " << e.what() << '\n';
+      result.exitCode = kExitFailure;
+    }
+  });
+}
