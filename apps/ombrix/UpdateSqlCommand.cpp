@@ -77,13 +77,17 @@ TMySQLUpdateSQLEditForm& Editor(TCustomForm& form) {
 struct TRun {
   std::string initial;
   std::string final;
-  size_t generateErrors = 0;
+  // Message boxes shown before the first step; errors after it are failures of a step.
+  size_t openingMessages = 0;
 };
 
 // The user's steps, in the order the command promises them.
 TScript BuildScript(const TUpdateSqlOptions& options, TScriptedDriver& driver, TRun& run) {
   TScript script(STR("TMySQLUpdateSQLEditForm"));
-  script.Run([&run](TCustomForm& f) { run.initial = DialogStateJson(Editor(f)); });
+  script.Run([&run, &driver](TCustomForm& f) {
+    run.initial = DialogStateJson(Editor(f));
+    run.openingMessages = driver.Messages().size();
+  });
   if (options.table) {
     const String table = FromUtf8(*options.table);
     script.Replace(STR("UpdateTableName"), table);
@@ -108,13 +112,7 @@ TScript BuildScript(const TUpdateSqlOptions& options, TScriptedDriver& driver, T
   select("KeyFieldList", SplitNames(options.keys, "--keys"));
   select("UpdateFieldList", SplitNames(options.fields, "--fields"));
   if (options.quoteFields) script.Tick(STR("QuoteFields"), true);
-  if (!options.noGenerate) {
-    script.Click(STR("GenerateButton"));
-    script.Run([&driver, &run](TCustomForm&) {
-      for (const TMessageRecord& message : driver.Messages())
-        if (message.Type == TMsgDlgType::mtError) ++run.generateErrors;
-    });
-  }
+  if (!options.noGenerate) script.Click(STR("GenerateButton"));
   script.Run([&run, &driver](TCustomForm& f) {
     run.final = DialogStateJson(Editor(f));
     driver.Answer(mrYes);  // "not generated, exit anyway?"
@@ -180,6 +178,9 @@ int Run(const TUpdateSqlOptions& options) {
   const String caption = driver.Shown().empty() ? String() : driver.Shown().back().Caption;
   if (opened.Database) opened.Database->Close();
 
+  bool stepFailed = false;
+  for (size_t i = run.openingMessages; i < driver.Messages().size(); ++i)
+    stepFailed = stepFailed || driver.Messages()[i].Type == TMsgDlgType::mtError;
   if (options.json) {
     std::cout << JsonObject({{"caption", JsonString(caption)},
                              {"initial", run.initial},
@@ -190,11 +191,14 @@ int Run(const TUpdateSqlOptions& options) {
   } else {
     for (const TMessageRecord& message : driver.Messages())
       std::cerr << ToUtf8(MsgDlgTypeName(message.Type)) << ": " << ToUtf8(message.Text) << '\n';
-    PrintStatements(
-        {update.ModifySQL(), update.InsertSQL(), update.DeleteSQL(), update.RefreshSQL()});
+    if (written && !stepFailed) {
+      PrintStatements(
+          {update.ModifySQL(), update.InsertSQL(), update.DeleteSQL(), update.RefreshSQL()});
+    }
   }
   if (!written) throw ERunFailed("the editor was not closed with OK");
-  if (run.generateErrors > 0) throw ERunFailed("the statements were not generated");
+  // The dialog goes on after an error box, with whatever the failed step left behind.
+  if (stepFailed) throw ERunFailed("a step of the editor failed; nothing written");
   if (options.write) forms.FindModule(update.Owner())->Save();
   return 0;
 }
