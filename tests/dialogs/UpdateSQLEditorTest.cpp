@@ -277,3 +277,24 @@ TEST_F(UpdateSQLEditorTest, HelpAsksForTheDialogsContext) {
   EXPECT_FALSE(EditMySQLUpdateSQL(*FUpdate));
   EXPECT_EQ(FDriver.HelpRequests(), std::vector<int>{27220});
 }
+
+TEST_F(UpdateSQLEditorTest, ATableComponentOffersItsOwnTableUnquoted) {
+  auto* table = new TmySQLTable(&FForm);
+  table->SetName(STR("T1"));
+  table->SetDatabase(FDatabase);
+  table->SetTableName(STR("orders"));
+  table->SetUpdateObject(FUpdate);
+  FDriver.Expect(Editor()
+                     .Run(Look([](TMySQLUpdateSQLEditForm& d) {
+                       EXPECT_EQ(d.Caption(), STR("F1.U1 (F1.T1)"));
+                       EXPECT_EQ(LinesOf(*d.UpdateTableName->Items()), Strings{STR("orders")});
+                       EXPECT_EQ(d.UpdateTableName->Items()->Objects(0), nullptr);
+                       EXPECT_EQ(SelectedOf(*d.KeyFieldList),
+                                 (Strings{STR("id"), STR("customer"), STR("amount")}));
+                     }))
+                     .Popup(STR("UpdateFieldList"), STR("miClearAll"))
+                     .Popup(STR("UpdateFieldList"), STR("miSelectAll"))
+                     .Click(STR("OkButton")));
+  EXPECT_TRUE(EditMySQLUpdateSQL(*FUpdate));
+  EXPECT_TRUE(FDriver.Messages().empty());
+}
