@@ -214,7 +214,8 @@ void AddUpdateSqlCommands(CLI::App& app, CommandResult& result) {
   command->add_option("files", options->files, "form files, opened together")->required();
   command->add_option("--object", options->object, "name of the update object")->required();
   command->add_option("--host", options->host, "server host of every connection");
-  command->add_option("--port", options->port, "server TCP port of every connection");
+  command->add_option("--port", options->port, "server TCP port of every connection")
+      ->check(CLI::Range(0, 65535));
   command->add_option("--socket", options->socket, "local socket of every connection");
   command->add_option("--user", options->user, "user name of every connection");
   command->add_option("--database", options->database, "database of every connection");

@@ -26,6 +26,8 @@ check "server down message" "$(echo "$out" | grep -c "^ombrix: Can't connect")" 
 out=$("$ombrix" update-sql "$work/missing.dfm" --object OrdersUpdate 2>&1)
 check "missing file status" "$?" "1"
 check "missing file message" "$(echo "$out" | grep -c "missing.dfm")" "1"
+"$ombrix" update-sql "$work/ShopModule.dfm" --object OrdersUpdate --port 65536 >/dev/null 2>&1
+check "port out of range" "$?" "2"
 cmp -s "$form" "$work/ShopModule.dfm"
 check "failures write nothing" "$?" "0"
 exit $failed
