@@ -1,35 +1,19 @@
 // ombrix db: what a MySQL server holds, as the component library reads it.
-#include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "Commands.h"
+#include "FormRun.h"
 #include "library/mariadb/MariaDbSession.h"
 
 namespace {
 
 struct TDbOptions {
-  std::string host;
-  uint32_t port = 0;
-  std::string socket;
-  std::string user;
-  std::string database;
+  TConnectionFlags connection;
   std::string name;  // the table or routine of the verb
 };
-
-// The password comes from the environment only: command lines are visible to every user.
-TConnectParams ConnectParams(const TDbOptions& options) {
-  TConnectParams params;
-  params.Host = FromUtf8(options.host);
-  params.Port = options.port;
-  params.Socket = FromUtf8(options.socket);
-  params.User = FromUtf8(options.user);
-  params.Database = FromUtf8(options.database);
-  if (const char* password = std::getenv("OMBRIX_PASSWORD")) params.Password = FromUtf8(password);
-  return params;
-}
 
 void PrintLines(const std::vector<String>& lines) {
   for (const String& line : lines) std::cout << ToUtf8(line) << '\n';
@@ -82,7 +66,10 @@ template <class Verb>
 void Run(const TDbOptions& options, CommandResult& result, Verb verb) {
   TMariaDbSession session;
   try {
-    session.Connect(ConnectParams(options));
+    TConnectParams params;
+    TScopedConnectionOverride settings(ConnectionSettings(options.connection));
+    ApplyConnectionOverride(params);
+    session.Connect(params);
     verb(session);
   } catch (const EDatabaseError& e) {
     std::cerr << "ombrix: " << e.what() << '\n';
@@ -97,11 +84,7 @@ void AddDbCommands(CLI::App& app, CommandResult& result) {
   CLI::App* db = app.add_subcommand(
       "db", "list what a server holds (password from the environment variable OMBRIX_PASSWORD)");
   db->require_subcommand(1);
-  db->add_option("--host", options->host, "server host name or address (default: local)");
-  db->add_option("--port", options->port, "server TCP port");
-  db->add_option("--socket", options->socket, "local socket of the server");
-  db->add_option("--user", options->user, "user name");
-  db->add_option("--database", options->database, "database to use");
+  AddConnectionFlags(*db, options->connection);
 
   auto verb = [&](const char* name, const char* help, auto action) {
     CLI::App* command = db->add_subcommand(name, help);

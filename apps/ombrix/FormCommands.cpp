@@ -1,4 +1,4 @@
-// ombrix form: loading, writing back and listing form files with the host's classes.
+// ombrix form: loading, writing back and listing form files.
 #include <functional>
 #include <iostream>
 #include <memory>
@@ -6,48 +6,20 @@
 #include <vector>
 
 #include "Commands.h"
-#include "FormFiles.h"
-#include "classes/FormSet.h"
-#include "db/DBClasses.h"
-#include "foreign/ForeignClasses.h"
-
-void RegisterHostClasses() {
-  RegisterClassesUnit();
-  RegisterDBClasses();
-  RegisterForeignClasses();
-}
-
-void ReportFormError(const std::string& file, const std::exception& e) {
-  if (const auto* form = dynamic_cast<const EFormError*>(&e)) {
-    std::cerr << ToUtf8(form->Describe()) << '\n';
-  } else {
-    std::cerr << file << ": " << e.what() << '\n';
-  }
-}
+#include "FormRun.h"
 
 namespace {
 
-// Opens one file for a verb; false (and the message printed) when it does not load.
-TFormModule* OpenOne(TFormSet& forms, const std::string& file) {
-  try {
-    return &forms.Open(file);
-  } catch (const std::exception& e) {
-    ReportFormError(file, e);
-    return nullptr;
-  }
-}
-
-// Runs a verb on one form file loaded with the host's classes.
+// Runs a verb on one form file.
 std::function<void()> OnModule(std::shared_ptr<std::string> file, CommandResult& result,
                                std::function<void(TFormModule&)> verb) {
   return [file, &result, verb] {
-    RegisterHostClasses();
-    TFormSet forms;
-    if (TFormModule* module = OpenOne(forms, *file)) {
-      verb(*module);
-    } else {
-      result.exitCode = kExitFailure;
-    }
+    result.exitCode = RunVerb([&] {
+      TFormRun run;
+      if (!run.Open({*file})) return kExitFailure;
+      verb(run.Forms().Modules(0));
+      return 0;
+    });
   };
 }
 
@@ -69,19 +41,18 @@ void AddFormCommands(CLI::App& app, CommandResult& result) {
       "check", "Load form files together; print FILE:LINE:COL: message for each that fails");
   check->add_option("files", *files, "Form files")->required();
   check->callback([files, &result] {
-    RegisterHostClasses();
-    TFormSet forms;
-    for (const std::string& file : *files) {
-      TFormModule* module = OpenOne(forms, file);
-      if (module == nullptr) {
-        result.exitCode = kExitFailure;
-        continue;
+    result.exitCode = RunVerb([&] {
+      TFormRun run;
+      const bool all = run.Open(*files);
+      for (int i = 0; i < run.Forms().ModuleCount(); ++i) {
+        const TFormModule& module = run.Forms().Modules(i);
+        for (const TFormWarning& w : module.Warnings()) {
+          std::cerr << module.FileName().string() << ':' << w.Line << ':' << w.Column
+                    << ": warning: " << ToUtf8(w.Message) << '\n';
+        }
       }
-      for (const TFormWarning& w : module->Warnings()) {
-        std::cerr << file << ':' << w.Line << ':' << w.Column << ": warning: " << ToUtf8(w.Message)
-                  << '\n';
-      }
-    }
+      return all ? 0 : kExitFailure;
+    });
   });
 
   auto file = std::make_shared<std::string>();

@@ -1,6 +1,5 @@
 // ombrix update-sql: the update SQL editor run on an update object of form files, with the
 // scripted driver acting as the user.
-#include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -9,13 +8,11 @@
 
 #include "Commands.h"
 #include "DialogState.h"
-#include "FormFiles.h"
+#include "FormRun.h"
 #include "Json.h"
 #include "NameLists.h"
 #include "Statements.h"
-#include "classes/FormSet.h"
 #include "forms/ScriptedDriver.h"
-#include "library/LibraryClasses.h"
 #include "library/MySQLDataSet.h"
 #include "library/MySQLUpdateSQL.h"
 #include "updsql/UpdateSQLEditForm.h"
@@ -25,11 +22,7 @@ namespace {
 struct TUpdateSqlOptions {
   std::vector<std::string> files;
   std::string object;
-  std::optional<std::string> host;
-  std::optional<uint32_t> port;
-  std::optional<std::string> socket;
-  std::optional<std::string> user;
-  std::optional<std::string> database;
+  TConnectionFlags connection;
   std::optional<std::string> table;
   bool primaryKeys = false;
   std::string keys;
@@ -39,36 +32,6 @@ struct TUpdateSqlOptions {
   bool write = false;
   bool json = false;
 };
-
-// A failure of the run, reported as "ombrix: message".
-class ERunFailed : public std::runtime_error {
-  using std::runtime_error::runtime_error;
-};
-
-TmySQLUpdateSQL& FindUpdateObject(const TFormSet& forms, const std::string& name) {
-  for (int i = 0; i < forms.ModuleCount(); ++i) {
-    TComponent* found = forms.Modules(i).Root()->FindComponent(FromUtf8(name));
-    if (found == nullptr) continue;
-    if (auto* update = dynamic_cast<TmySQLUpdateSQL*>(found)) return *update;
-    throw ERunFailed(name + " is a " + ToUtf8(found->ClassName()) + ", not an update object");
-  }
-  throw ERunFailed("no update object named " + name + " in the given form files");
-}
-
-// Every connection of the forms takes the given settings; the password comes from the
-// environment only, as command lines are visible to every user.
-void OverrideConnections(const TUpdateSqlOptions& options) {
-  const char* password = std::getenv("OMBRIX_PASSWORD");
-  for (TmySQLDatabase* database : DBList()) {
-    database->Close();
-    if (options.host) database->SetHost(FromUtf8(*options.host));
-    if (options.port) database->SetServerPort(*options.port);
-    if (options.socket) database->SetSocket(FromUtf8(*options.socket));
-    if (options.user) database->SetUserName(FromUtf8(*options.user));
-    if (options.database) database->SetDatabaseName(FromUtf8(*options.database));
-    if (password != nullptr) database->SetUserPassword(FromUtf8(password));
-  }
-}
 
 TMySQLUpdateSQLEditForm& Editor(TCustomForm& form) {
   return *As<TMySQLUpdateSQLEditForm>(&form);
@@ -151,20 +114,9 @@ struct TOpenedConnection {
 };
 
 int Run(const TUpdateSqlOptions& options) {
-  RegisterHostClasses();
-  RegisterLibraryClasses();
-  RegisterFormsClasses();
-  TFormSet forms;
-  for (const std::string& file : options.files) {
-    try {
-      forms.Open(file);
-    } catch (const std::exception& e) {
-      ReportFormError(file, e);
-      return kExitFailure;
-    }
-  }
-  TmySQLUpdateSQL& update = FindUpdateObject(forms, options.object);
-  OverrideConnections(options);
+  TFormRun forms(options.connection);
+  if (!forms.Open(options.files)) return kExitFailure;
+  auto& update = forms.Find<TmySQLUpdateSQL>(options.object, "an update object");
   TOpenedConnection opened;
   if (TmySQLDataSet* dataSet = update.DataSet(); dataSet && dataSet->Database()) {
     dataSet->Database()->Open();
@@ -199,7 +151,7 @@ int Run(const TUpdateSqlOptions& options) {
   if (!written) throw ERunFailed("the editor was not closed with OK");
   // The dialog goes on after an error box, with whatever the failed step left behind.
   if (stepFailed) throw ERunFailed("a step of the editor failed; nothing written");
-  if (options.write) forms.FindModule(update.Owner())->Save();
+  if (options.write) forms.Save();
   return 0;
 }
 
@@ -213,12 +165,7 @@ void AddUpdateSqlCommands(CLI::App& app, CommandResult& result) {
       "(password from the environment variable OMBRIX_PASSWORD)");
   command->add_option("files", options->files, "form files, opened together")->required();
   command->add_option("--object", options->object, "name of the update object")->required();
-  command->add_option("--host", options->host, "server host of every connection");
-  command->add_option("--port", options->port, "server TCP port of every connection")
-      ->check(CLI::Range(0, 65535));
-  command->add_option("--socket", options->socket, "local socket of every connection");
-  command->add_option("--user", options->user, "user name of every connection");
-  command->add_option("--database", options->database, "database of every connection");
+  AddConnectionFlags(*command, options->connection);
   command->add_option("--table", options->table, "type and choose this table name");
   command->add_flag("--primary-keys", options->primaryKeys, "press Select Primary Keys");
   command->add_option("--keys", options->keys, "select exactly these key fields (A,B)");
@@ -227,14 +174,6 @@ void AddUpdateSqlCommands(CLI::App& app, CommandResult& result) {
   command->add_flag("--no-generate", options->noGenerate, "do not press Generate SQL");
   command->add_flag("--write", options->write, "save the changed form file");
   command->add_flag("--json", options->json, "print the dialog's states and messages as JSON");
-  command->callback([options, &result] {
-    try {
-      result.exitCode = Run(*options);
-    } catch (const CLI::Error&) {
-      throw;
-    } catch (const std::exception& e) {
-      std::cerr << "ombrix: " << e.what() << '\n';
-      result.exitCode = kExitFailure;
-    }
-  });
+  command->callback(
+      [options, &result] { result.exitCode = RunVerb([&] { return Run(*options); }); });
 }

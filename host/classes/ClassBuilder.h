@@ -131,6 +131,16 @@ class TClassBuilder {
     return *this;
   }
 
+  // Gives the last added property the value that form files store instead of the live one.
+  template <class Getter>
+  TClassBuilder& WrittenAs(Getter getter) {
+    using V = std::remove_cvref_t<std::invoke_result_t<Getter, const T*>>;
+    FInfo.Props.back().Written = [getter](const TObject* self) {
+      return classbuilder_detail::ToValue<V>(std::invoke(getter, static_cast<const T*>(self)));
+    };
+    return *this;
+  }
+
   template <class R, class... Args>
   TClassBuilder& Method(String name, R (T::*method)(Args...)) {
     std::function<R(TObject*, Args...)> invoker = [method](TObject* self, Args... args) -> R {

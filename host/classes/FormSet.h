@@ -59,6 +59,11 @@ class TFormSet {
   TFormModule& Modules(int index) const { return *FModules.at(static_cast<size_t>(index)); }
   // Null when no module has that root.
   TFormModule* FindModule(const TComponent* root) const;
+  // Writes every module whose rendering differs from its file, all or none: each new text is
+  // written beside its file before any file is replaced; a symbolic link's target is replaced,
+  // not the link; an unchanged file is not touched. Returns the modules written. Raises
+  // Exception naming the file; the files then stay as they were.
+  std::vector<TFormModule*> SaveChanged();
 
  private:
   TFormModule& Add(std::unique_ptr<TFormDocument> document, const std::filesystem::path& file);

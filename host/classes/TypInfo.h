@@ -79,6 +79,9 @@ struct TPropInfo {
   std::function<void(TObject*, const TValue&)> Set;  // null for read-only properties
   std::optional<int64_t> Default;                    // ordinal default: not written when equal
   std::function<bool(const TObject*)> IsStored;      // null means always stored
+  // What form files store when it is not the live value (a connection keeps the Connected it
+  // was read with); null means Get.
+  std::function<TValue(const TObject*)> Written;
   TTypeKind Kind() const { return PropType->Kind; }
 };
 

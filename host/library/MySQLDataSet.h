@@ -28,6 +28,9 @@ class TmySQLDataSet : public TDataSet {
   int MaxRows() const { return FMaxRows; }
   void SetMaxRows(int value);
   bool Truncated() const { return FTruncated; }
+  // The Active that form files store: the value it was read with. Loading opens nothing, as
+  // opening would connect to the server.
+  bool StoredActive() const { return FStoredActive; }
 
   // The fields of the current index, in key order (none for a dataset without one).
   virtual int GetIndexFieldCount();
@@ -48,10 +51,12 @@ class TmySQLDataSet : public TDataSet {
   void DefineFields(const std::vector<TColumnDescription>& columns);
 
  private:
+  void SetPublishedActive(bool value);
   TmySQLDatabase* FDatabase = nullptr;
   TmySQLSQLUpdateObject* FUpdateObject = nullptr;
   bool FCachedUpdates = false;
   int FMaxRows = 100000;
   bool FTruncated = false;
+  bool FStoredActive = false;
   std::vector<Variant> FMasterValues;
 };

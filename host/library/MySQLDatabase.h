@@ -18,8 +18,11 @@ class TmySQLDatabase : public TComponent {
   ~TmySQLDatabase() override;
 
   bool Connected() const;
-  // While a form file loads, connecting waits for Loaded. Disconnecting closes the datasets.
+  // Disconnecting closes the datasets. A form file's value is kept aside, never acted on:
+  // loading connects nobody, and the connection stays closed until it is opened.
   void SetConnected(bool value);
+  // The Connected that form files store: the value it was read with, whatever happened since.
+  bool StoredConnected() const { return FStoredConnected; }
   void Open() { SetConnected(true); }
   void Close() { SetConnected(false); }
 
@@ -67,8 +70,6 @@ class TmySQLDatabase : public TComponent {
   int DataSetCount() const { return static_cast<int>(FDataSets.size()); }
   TmySQLDataSet* DataSets(int index) const;
 
-  void Loaded() override;
-
  private:
   friend class TmySQLDataSet;
   friend TServerSession& ConnectedSession(TmySQLDatabase& database);
@@ -89,7 +90,7 @@ class TmySQLDatabase : public TComponent {
   String FCollation;
   uint32_t FConnectTimeout = 10;
   uint32_t FReadTimeout = 60;
-  bool FStreamedConnected = false;
+  bool FStoredConnected = false;
   std::unique_ptr<TServerSession> FSession;
   std::vector<TmySQLDataSet*> FDataSets;
 };

@@ -1,6 +1,10 @@
 #include "classes/FormSet.h"
 
 #include <algorithm>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
 #include <utility>
 
 #include "AtomicFile.h"
@@ -100,6 +104,35 @@ void TFormModule::Save() {
   } catch (const Exception& e) {
     throw EFormError(e.Message(), FromUtf8(FState->FileName.string()), 0, 0);
   }
+}
+
+namespace {
+
+// The file's bytes, or nothing when it cannot be read (a file that is not there yet).
+std::optional<std::string> ReadBytes(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  if (in.bad()) return std::nullopt;
+  return std::move(bytes).str();
+}
+
+}  // namespace
+
+std::vector<TFormModule*> TFormSet::SaveChanged() {
+  std::vector<TFormModule*> changed;
+  std::vector<std::string> texts;
+  for (const auto& module : FModules) {
+    std::string bytes = module->Render();
+    if (ReadBytes(module->FileName()) == bytes) continue;
+    changed.push_back(module.get());
+    texts.push_back(std::move(bytes));
+  }
+  std::vector<std::pair<std::filesystem::path, std::string_view>> files;
+  for (size_t i = 0; i < changed.size(); ++i) files.emplace_back(changed[i]->FileName(), texts[i]);
+  WriteFilesAtomically(files);
+  return changed;
 }
 
 TFormReadOptions DesignReadOptions() {

@@ -58,7 +58,7 @@ void CollectProperty(TFormProperties& out, const TObject* object, const TPropInf
                      const String& path, const TComponent* lookupRoot, int depth) {
   TValue value;
   try {
-    value = GetPropValue(object, prop);
+    value = prop.Written ? prop.Written(object) : GetPropValue(object, prop);
   } catch (const Exception&) {
     return;  // a property that cannot be read now is not written
   }

@@ -15,13 +15,22 @@ const TClassInfo& TmySQLDataSet::StaticClass() {
         .Prop(STR("Database"), &T::Database, &T::SetDatabase)
         .Prop(STR("MaxRows"), &T::MaxRows, &T::SetMaxRows, nullptr, 100000)
         .Prop(STR("UpdateObject"), &T::UpdateObject, &T::SetUpdateObject)
-        .Prop(STR("Active"), &T::Active, &T::SetActive, nullptr, 0);
+        .Prop(STR("Active"), &T::Active, &T::SetPublishedActive, nullptr, 0)
+        .WrittenAs(&T::StoredActive);
     return WithAbout(builder).Build();
   }();
   return info;
 }
 
 TmySQLDataSet::TmySQLDataSet(TComponent* owner) : TDataSet(owner) {}
+
+void TmySQLDataSet::SetPublishedActive(bool value) {
+  if ((ComponentState() & csLoading) != 0) {
+    FStoredActive = value;
+  } else {
+    SetActive(value);
+  }
+}
 
 TmySQLDataSet::~TmySQLDataSet() {
   if (FDatabase != nullptr) {

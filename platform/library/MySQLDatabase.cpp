@@ -47,7 +47,8 @@ const TClassInfo& TmySQLDatabase::StaticClass() {
         .Prop(STR("UserName"), &T::UserName, &T::SetUserName)
         .Prop(STR("UserPassword"), &T::UserPassword, &T::SetUserPassword)
         // Last, so that a form file's settings are all read before it connects.
-        .Prop(STR("Connected"), &T::Connected, &T::SetConnected, nullptr, 0);
+        .Prop(STR("Connected"), &T::Connected, &T::SetConnected, nullptr, 0)
+        .WrittenAs(&T::StoredConnected);
     return WithAbout(builder).Build();
   }();
   return info;
@@ -71,7 +72,7 @@ bool TmySQLDatabase::Connected() const {
 
 void TmySQLDatabase::SetConnected(bool value) {
   if ((ComponentState() & csLoading) != 0) {
-    FStreamedConnected = value;
+    FStoredConnected = value;
     return;
   }
   if (value == Connected()) return;
@@ -96,6 +97,7 @@ void TmySQLDatabase::Connect() {
   params.Options = FConnectOptions;
   params.ConnectTimeout = FConnectTimeout;
   params.ReadTimeout = FReadTimeout;
+  ApplyConnectionOverride(params);
   std::unique_ptr<TServerSession> session = NewServerSession();
   try {
     session->Connect(params);
@@ -103,14 +105,6 @@ void TmySQLDatabase::Connect() {
     throw EDatabaseError(e.Message(), this);
   }
   FSession = std::move(session);
-}
-
-void TmySQLDatabase::Loaded() {
-  TComponent::Loaded();
-  if (FStreamedConnected) {
-    FStreamedConnected = false;
-    SetConnected(true);
-  }
 }
 
 void TmySQLDatabase::CheckInactive() const {
@@ -165,7 +159,6 @@ void TmySQLDatabase::SetReadTimeout(uint32_t value) {
   ChangeSetting(FReadTimeout, value);
 }
 
-// A dataset that opens while its form loads may come before its connection's Loaded.
 TServerSession& ConnectedSession(TmySQLDatabase& database) {
   if (!database.Connected()) database.Connect();
   return *database.FSession;

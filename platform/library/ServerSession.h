@@ -31,6 +31,9 @@ struct TConnectParams {
   unsigned ReadTimeout = 60;
 };
 
+// Puts the run's connection settings (library/ConnectionOverride.h) over the stored ones.
+void ApplyConnectionOverride(TConnectParams& params);
+
 struct TIndexDescription {
   String Name{};                 // empty for the primary key
   std::vector<String> Fields{};  // in key order; expression parts are not fields

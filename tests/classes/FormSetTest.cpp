@@ -209,6 +209,44 @@ TEST_F(FormSet, SaveWritesTheFileAtomically) {
   std::filesystem::remove_all(folder);
 }
 
+TEST_F(FormSet, SaveChangedWritesThroughLinksSkipsUnchangedFormsAndIsAllOrNone) {
+  namespace fs = std::filesystem;
+  const auto folder = fs::temp_directory_path() / "ombrix_formset_changed";
+  fs::remove_all(folder);
+  fs::create_directories(folder / "real");
+  const auto target = folder / "real" / "DataModule1.dfm";
+  const auto link = folder / "DataModule1.dfm";
+  const auto other = folder / "Other.dfm";
+  { std::ofstream(target, std::ios::binary) << kModule; }
+  { std::ofstream(other, std::ios::binary) << Replace(kModule, "DataModule1", "Other"); }
+  fs::create_symlink("real/DataModule1.dfm", link);
+  const auto otherTime = fs::last_write_time(other);
+  const std::string changed =
+      Replace(kModule, "    SQL.Strings", "    Ratio = 0.250000000000000000\r\n    SQL.Strings");
+
+  {
+    TFormSet forms;
+    TFormModule& module = forms.Open(link);
+    forms.Open(other);
+    TFormModule& lost = forms.OpenText(kModule, folder / "missing" / "Lost.dfm");
+    As<TTestDataSet>(module.Root()->FindComponent(STR("Master")))->Ratio = 0.25;
+    As<TTestDataSet>(lost.Root()->FindComponent(STR("Master")))->Ratio = 0.5;
+    // One form cannot be written: none is.
+    EXPECT_THROW(forms.SaveChanged(), Exception);
+    EXPECT_EQ(ReadBytes(target), kModule);
+
+    forms.Close(lost);
+    const std::vector<TFormModule*> written = forms.SaveChanged();
+    ASSERT_EQ(written.size(), 1u);
+    EXPECT_EQ(written[0], &module);
+  }
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(ReadBytes(target), changed);
+  EXPECT_EQ(fs::last_write_time(other), otherTime);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder / "real"), fs::directory_iterator()), 1);
+  fs::remove_all(folder);
+}
+
 TEST_F(FormSet, FailedOpenLeavesTheSetUnchanged) {
   TFormSet forms;
   EXPECT_THROW(forms.OpenText("object A: TA\n  object B: TB\n", "A.dfm"), EParserError);

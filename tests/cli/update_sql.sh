@@ -16,7 +16,7 @@ cp "$form" "$work/ShopModule.dfm"
 
 out=$("$ombrix" update-sql "$work/ShopModule.dfm" --object Nobody --write 2>&1)
 check "unknown object status" "$?" "1"
-check "unknown object message" "$out" "ombrix: no update object named Nobody in the given form files"
+check "unknown object message" "$out" "ombrix: no component named Nobody in the given form files"
 out=$("$ombrix" update-sql "$work/ShopModule.dfm" --object ShopDb --write 2>&1)
 check "not an update object" "$out" "ombrix: ShopDb is a TmySQLDatabase, not an update object"
 out=$("$ombrix" update-sql "$work/ShopModule.dfm" --object OrdersUpdate --host localhost \

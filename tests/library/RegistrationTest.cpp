@@ -67,7 +67,7 @@ const char* const kForm = R"(object DataModule1: TDataModule1
 end
 )";
 
-TEST_F(LibraryTest, AFormFileBuildsConnectedComponents) {
+TEST_F(LibraryTest, AFormFileBuildsComponentsThatConnectOnlyWhenOpened) {
   const auto document = ReadFormText(kForm, STR("DataModule1.dfm"));
   TFormReadOptions strict;
   strict.AllowUnknownClasses = strict.AllowUnknownProperties = strict.AllowBadValues = false;
@@ -76,12 +76,15 @@ TEST_F(LibraryTest, AFormFileBuildsConnectedComponents) {
   auto* shop = As<TmySQLDatabase>(FForm.FindComponent(STR("Shop")));
   auto* cities = As<TmySQLQuery>(FForm.FindComponent(STR("Cities")));
   auto* update = As<TmySQLUpdateSQL>(FForm.FindComponent(STR("CitiesUpdate")));
-  EXPECT_TRUE(shop->Connected());
+  EXPECT_FALSE(shop->Connected());
+  EXPECT_TRUE(shop->StoredConnected());
   EXPECT_EQ(shop->ConnectOptions(), 0x41);
   EXPECT_EQ(shop->ServerPort(), 3307u);
   EXPECT_FALSE(shop->LoginPrompt());
   EXPECT_EQ(cities->Database(), shop);
-  EXPECT_TRUE(cities->Active());
+  EXPECT_FALSE(cities->Active());
+  cities->Open();
+  EXPECT_TRUE(shop->Connected());
   EXPECT_EQ(cities->RecordCount(), 2);
   EXPECT_EQ(cities->ParamByName(STR("city"))->DataType(), TFieldType::ftString);
   EXPECT_EQ(update->DataSet(), cities);  // set while the form loaded

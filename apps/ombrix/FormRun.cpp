@@ -1,0 +1,105 @@
+#include "FormRun.h"
+
+#include <cstdlib>
+#include <iostream>
+
+#include "Commands.h"
+#include "classes/FormErrors.h"
+#include "db/DBClasses.h"
+#include "foreign/ForeignClasses.h"
+#include "forms/Forms.h"
+#include "library/LibraryClasses.h"
+
+TConnectionOverride ConnectionSettings(const TConnectionFlags& flags) {
+  TConnectionOverride run;
+  auto text = [](const std::optional<std::string>& flag) -> std::optional<String> {
+    if (!flag) return std::nullopt;
+    return FromUtf8(*flag);
+  };
+  run.Host = text(flags.Host);
+  run.Port = flags.Port;
+  run.Socket = text(flags.Socket);
+  run.User = text(flags.User);
+  run.Database = text(flags.Database);
+  if (const char* password = std::getenv("OMBRIX_PASSWORD")) run.Password = FromUtf8(password);
+  return run;
+}
+
+namespace {
+
+// Registration comes before the settings are installed, so that the member order holds.
+TConnectionOverride RegisterAndSettle(const TConnectionFlags& flags) {
+  RegisterClassesUnit();
+  RegisterDBClasses();
+  RegisterForeignClasses();
+  RegisterLibraryClasses();
+  RegisterFormsClasses();
+  return ConnectionSettings(flags);
+}
+
+void ReportFormError(const std::string& file, const std::exception& e) {
+  if (const auto* form = dynamic_cast<const EFormError*>(&e)) {
+    std::cerr << ToUtf8(form->Describe()) << '\n';
+  } else {
+    std::cerr << file << ": " << e.what() << '\n';
+  }
+}
+
+}  // namespace
+
+int RunVerb(const std::function<int()>& body) {
+  try {
+    return body();
+  } catch (const CLI::Error&) {
+    throw;
+  } catch (const std::exception& e) {
+    std::cerr << "ombrix: " << e.what() << '\n';
+    return kExitFailure;
+  }
+}
+
+void AddConnectionFlags(CLI::App& command, TConnectionFlags& flags) {
+  command.add_option("--host", flags.Host, "server host name or address");
+  command.add_option("--port", flags.Port, "server TCP port")->check(CLI::Range(0, 65535));
+  command.add_option("--socket", flags.Socket,
+                     "local socket of the server (alone: whatever host a form names)");
+  command.add_option("--user", flags.User, "user name");
+  command.add_option("--database", flags.Database, "database to use");
+}
+
+TFormRun::TFormRun(const TConnectionFlags& flags) : FOverride(RegisterAndSettle(flags)) {}
+
+bool TFormRun::Open(const std::vector<std::string>& files) {
+  bool all = true;
+  for (const std::string& file : files) {
+    try {
+      FForms.Open(file);
+    } catch (const std::exception& e) {
+      ReportFormError(file, e);
+      all = false;
+    }
+  }
+  return all;
+}
+
+TComponent& TFormRun::Find(const std::string& name) const {
+  const String wanted = FromUtf8(name);
+  const size_t dot = wanted.find(STR('.'));
+  for (int i = 0; i < FForms.ModuleCount(); ++i) {
+    TComponent* root = FForms.Modules(i).Root();
+    TComponent* found = nullptr;
+    if (dot == String::npos) {
+      found = root->FindComponent(wanted);
+    } else if (SameText(root->Name(), wanted.substr(0, dot))) {
+      found = root->FindComponent(wanted.substr(dot + 1));
+    }
+    if (found != nullptr) return *found;
+  }
+  throw ERunFailed("no component named " + name + " in the given form files");
+}
+
+std::vector<std::string> TFormRun::Save() {
+  std::vector<std::string> written;
+  for (const TFormModule* module : FForms.SaveChanged()) written.push_back(module->FileName());
+  return written;
+}
