@@ -3,7 +3,8 @@
 #   scripts/mariadb-server.sh start DIR   creates DIR/data, starts the server, waits until it answers
 #   scripts/mariadb-server.sh stop DIR    stops it and waits for the process to end
 # The socket is DIR/mysqld.sock (keep DIR short: a socket path must be under 108 bytes); the server
-# also listens on 127.0.0.1 at a free port, written to DIR/port.
+# also listens on 127.0.0.1 at a free port, written to DIR/port. Host names are never resolved:
+# a user for TCP clients is 'name'@'127.0.0.1', a user for the socket 'name'@'localhost'.
 set -euo pipefail
 cmd=${1:?start or stop}
 dir=${2:?folder}
@@ -17,8 +18,11 @@ case "$cmd" in
 start)
   mkdir -p "$dir"
   if [ ! -d "$dir/data/mysql" ]; then
-    mariadb-install-db --no-defaults "${user_opt[@]}" --datadir="$dir/data" \
-      --auth-root-authentication-method=normal --innodb-log-file-size=8M >"$dir/install.log" 2>&1 ||
+    # No name resolution anywhere (a fresh root may have no /etc/hosts): --force skips the
+    # install script's host name lookup, and the server matches clients by address.
+    mariadb-install-db --no-defaults "${user_opt[@]}" --datadir="$dir/data" --force \
+      --skip-name-resolve --auth-root-authentication-method=normal --innodb-log-file-size=8M \
+      >"$dir/install.log" 2>&1 ||
       { cat "$dir/install.log" >&2; exit 1; }
   fi
   # A port nobody listens on; another process may still take it first, so a bind failure
@@ -28,8 +32,8 @@ start)
     (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null && continue
     : >"$log"
     mariadbd --no-defaults "${user_opt[@]}" --datadir="$dir/data" --socket="$sock" --pid-file="$pidfile" \
-      --log-error="$log" --bind-address=127.0.0.1 --port="$port" --innodb-log-file-size=8M \
-      --character-set-server=utf8mb4 --collation-server=utf8mb4_general_ci >/dev/null 2>&1 &
+      --log-error="$log" --bind-address=127.0.0.1 --port="$port" --skip-name-resolve \
+      --innodb-log-file-size=8M --character-set-server=utf8mb4 --collation-server=utf8mb4_general_ci >/dev/null 2>&1 &
     server=$!
     for _ in $(seq 1 300); do
       if mariadb-admin --no-defaults --socket="$sock" -uroot ping >/dev/null 2>&1; then

@@ -7,7 +7,7 @@ export LC_ALL=C.UTF-8
 db="ombrix_cli_$$"
 user="ombrix_cli_$$"
 sql() { mariadb --no-defaults --default-character-set=utf8mb4 -S "$OMBRIX_TEST_SOCKET" -uroot "$@"; }
-trap 'sql -e "DROP DATABASE IF EXISTS $db; DROP USER IF EXISTS $user@localhost"' EXIT
+trap 'sql -e "DROP DATABASE IF EXISTS $db; DROP USER IF EXISTS $user@127.0.0.1"' EXIT
 failed=0
 check() {
   [ "$2" = "$3" ] || {
@@ -16,7 +16,7 @@ check() {
   }
 }
 
-sql -e "CREATE DATABASE $db; CREATE USER $user@localhost IDENTIFIED BY 'pw''s'; GRANT ALL ON $db.* TO $user@localhost" || exit 1
+sql -e "CREATE DATABASE $db; CREATE USER $user@127.0.0.1 IDENTIFIED BY 'pw''s'; GRANT ALL ON $db.* TO $user@127.0.0.1" || exit 1
 sql "$db" <<'SQL' || exit 1
 CREATE TABLE `order items` (`order id` INT, line INT, `na``me` CHAR(8), `größe` INT,
   PRIMARY KEY (`order id`, line), UNIQUE KEY `uq` (`na``me`), KEY `by größe` (`größe` DESC));

@@ -40,7 +40,7 @@ TEST(MariaDbConnect, FailuresCarryTheServersMessage) {
 TEST(MariaDbConnect, PasswordsOverTcp) {
   auto admin = ConnectWith(TestServerParams());
   const String user = FromUtf8("ombrix_user_" + std::to_string(getpid()));
-  admin->Execute(STR("CREATE USER ") + user + STR("@localhost IDENTIFIED BY :pw"),
+  admin->Execute(STR("CREATE USER ") + user + STR("@127.0.0.1 IDENTIFIED BY :pw"),
                  {{STR("pw"), std::string("s3cret' \\ pass")}}, 0);
   TConnectParams params = TestServerTcpParams();
   params.User = user;
@@ -49,7 +49,7 @@ TEST(MariaDbConnect, PasswordsOverTcp) {
   params.Password = STR("wrong");
   EXPECT_NE(DatabaseErrorMessage([&] { ConnectWith(params); }).find("Access denied"),
             std::string::npos);
-  admin->Execute(STR("DROP USER ") + user + STR("@localhost"), {}, 0);
+  admin->Execute(STR("DROP USER ") + user + STR("@127.0.0.1"), {}, 0);
 
   // The test server offers no TLS, so insisting on it must fail rather than fall back.
   params = TestServerTcpParams();
