@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# The main job: installs what is missing, builds the command line of the 16-bit tree, and shows
-# what `ombrix sql` does with a few statements.
+# The main job: installs what is missing, builds the command line of the 16-bit tree, starts a
+# private MariaDB server with the sample shop (samples/shop.sql), and does what a user of the
+# package does with the sample data module (samples/ShopData.dfm): looks at the server, runs the
+# update SQL editor on the update object, checks the statements on the server and writes them to
+# a copy of the form. The server stops on every path.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -9,35 +12,70 @@ cmake --build --preset ombrix18 --target ombrix -j "$(nproc)"
 ombrix=build/ombrix18/bin/ombrix
 export LC_ALL=C.UTF-8
 
-# show ARGS...: prints the command line, then runs it.
-show() {
+server=$(mktemp -d /tmp/ombrix-demo.XXXXXX)
+work=$(mktemp -d)
+trap 'scripts/mariadb-server.sh stop "$server"; rm -rf "$server" "$work"' EXIT
+trap 'exit 130' INT TERM
+scripts/mariadb-server.sh start "$server"
+socket="$server/mysqld.sock"
+mariadb --no-defaults -S "$socket" -uroot -e "CREATE DATABASE shop"
+mariadb --no-defaults -S "$socket" -uroot shop <samples/shop.sql
+
+# command_line ARGS...: prints the command line.
+command_line() {
   printf '\n$ ombrix'
   for arg in "$@"; do
     if [[ $arg =~ ^[A-Za-z0-9_,.=/:-]+$ ]]; then printf ' %s' "$arg"; else printf " '%s'" "$arg"; fi
   done
   printf '\n'
+}
+# show ARGS...: prints the command line, then runs it.
+show() {
+  command_line "$@"
   "$ombrix" "$@"
 }
+# The run's own server; the form keeps its settings (host db.shop.example, user shop).
+here=(--socket "$socket" --user root --database shop)
+# The editor's lists as JSON shows them: the table, then [x] for each selected field.
+preselection() {
+  jq -r '.initial | "table: \(.tableText) (offered: \([.tables[].name] | join(", ")))",
+    "key fields:    \([.keyFields[] | (if .selected then "[x] " else "[ ] " end) + .name] | join("  "))",
+    "update fields: \([.updateFields[] | (if .selected then "[x] " else "[ ] " end) + .name] | join("  "))"'
+}
 
-echo "== The tables of a dataset's SELECT (a quoted name is marked)"
-show sql tables --sql 'select o.id, c.name from "order lines" o, Клиенты c where o.customer = c.id'
-
-echo
-echo "== The table, SET names and WHERE names of an existing modify statement (from standard input)"
-statement=$'update orders\nset\n  total = :total,\n  status = :status\nwhere\n  id = :OLD_id'
-printf '%s\n' "$statement"
-printf '%s\n' "$statement" | show sql parse-update
-
-echo
-echo "== The four statements of an update object: modify, insert, delete, refresh record"
-show sql generate --table orders --keys id --fields customer_id,order_date,shipping_address,billing_address,total_amount,status
-
-echo
-echo "== The same with quoted field names and a table that was quoted in the SELECT"
-show sql generate --table 'order lines' --quoted-table --keys id,line --fields amount --quote-fields
+echo "== The sample data module: a query with an update object, its connection saved as"
+echo "   connected to a server that is not here (loading connects nobody)"
+tr -d '\r' <samples/ShopData.dfm | sed -n '5,22p'
 
 echo
-echo "== No key field: the editor's message and exit status 1"
-status=0
-show sql generate --table orders --fields total || status=$?
-echo "(exit status $status)"
+echo "== What the private server holds"
+show db "${here[@]}" tables
+show db "${here[@]}" fields orders
+
+echo
+echo "== The update SQL editor on updOrders as it opens: its preselection from the query"
+opening=(update-sql samples/ShopData.dfm --object updOrders "${here[@]}" --no-generate --json)
+command_line "${opening[@]}"
+"$ombrix" "${opening[@]}" | preselection
+
+echo
+echo "== Select Primary Keys, Generate SQL, OK; each statement prepared on the server (--check)"
+show update-sql samples/ShopData.dfm --object updOrders "${here[@]}" --primary-keys \
+  --fields customer_id,order_date,status,total --check
+
+echo
+echo "== The same, written to a copy of the form"
+cp samples/ShopData.dfm samples/ShopData.pas "$work/"
+show update-sql "$work/ShopData.dfm" --object updOrders "${here[@]}" --primary-keys \
+  --fields customer_id,order_date,status,total --check \
+  --write >/dev/null
+echo
+echo "== The copy differs from the sample only in the update object"
+diff -u --label samples/ShopData.dfm --label copy/ShopData.dfm samples/ShopData.dfm \
+  "$work/ShopData.dfm" | tr -d '\r' || true
+
+echo
+echo "== The SQL scanner and generator on their own"
+show sql tables --sql 'select o.id, l.amount from orders o, "order lines" l where l.order_id = o.id'
+show sql generate --table 'order lines' --quoted-table --keys order_id,line --fields amount \
+  --quote-fields

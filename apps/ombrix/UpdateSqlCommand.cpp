@@ -11,6 +11,7 @@
 #include "FormRun.h"
 #include "Json.h"
 #include "NameLists.h"
+#include "StatementCheck.h"
 #include "Statements.h"
 #include "forms/ScriptedDriver.h"
 #include "library/MySQLDataSet.h"
@@ -29,6 +30,7 @@ struct TUpdateSqlOptions {
   std::string fields;
   bool quoteFields = false;
   bool noGenerate = false;
+  bool check = false;
   bool write = false;
   bool json = false;
 };
@@ -93,14 +95,40 @@ std::string MessagesJson(const TScriptedDriver& driver) {
   return JsonArray(messages);
 }
 
+const char* const kKinds[] = {"modify", "insert", "delete", "refresh"};
+
+std::vector<const TStringList*> Statements(const TmySQLUpdateSQL& update) {
+  return {update.ModifySQL(), update.InsertSQL(), update.DeleteSQL(), update.RefreshSQL()};
+}
+
+using TChecks = std::vector<std::optional<String>>;
+
+std::string ChecksJson(const TChecks& checks) {
+  std::vector<std::pair<std::string, std::string>> members;
+  for (size_t kind = 0; kind < checks.size(); ++kind)
+    members.emplace_back(kKinds[kind], checks[kind] ? JsonString(*checks[kind]) : "null");
+  return JsonObject(members);
+}
+
+void PrintChecks(const TChecks& checks, const std::vector<const TStringList*>& statements) {
+  std::cout << '\n';
+  for (size_t kind = 0; kind < checks.size(); ++kind) {
+    std::cout << kKinds[kind] << ": ";
+    if (checks[kind]) {
+      std::cout << ToUtf8(*checks[kind]) << '\n';
+    } else {
+      std::cout << (statements[kind]->Count() == 0 ? "empty" : "ok") << '\n';
+    }
+  }
+}
+
 std::string StatementsJson(const TmySQLUpdateSQL& update) {
-  static const char* const kinds[] = {"modify", "insert", "delete", "refresh"};
   std::vector<std::pair<std::string, std::string>> members;
   for (int kind = 0; kind < kUpdateKindCount; ++kind) {
     std::vector<std::string> lines;
     const TStringList& sql = *update.GetSQLIndex(kind);
     for (int i = 0; i < sql.Count(); ++i) lines.push_back(JsonString(sql.Strings(i)));
-    members.emplace_back(kinds[kind], JsonArray(lines));
+    members.emplace_back(kKinds[kind], JsonArray(lines));
   }
   return JsonObject(members);
 }
@@ -121,6 +149,9 @@ int Run(const TUpdateSqlOptions& options) {
   if (TmySQLDataSet* dataSet = update.DataSet(); dataSet && dataSet->Database()) {
     dataSet->Database()->Open();
     opened.Database = dataSet->Database();
+  } else if (options.check) {
+    throw ERunFailed("--check needs a server: " + options.object +
+                     " has no dataset on a connection");
   }
 
   TScriptedDriver driver;
@@ -128,29 +159,38 @@ int Run(const TUpdateSqlOptions& options) {
   driver.Expect(BuildScript(options, driver, run));
   const bool written = EditMySQLUpdateSQL(update);
   const String caption = driver.Shown().empty() ? String() : driver.Shown().back().Caption;
-  if (opened.Database) opened.Database->Close();
-
   bool stepFailed = false;
   for (size_t i = run.openingMessages; i < driver.Messages().size(); ++i)
     stepFailed = stepFailed || driver.Messages()[i].Type == TMsgDlgType::mtError;
+  const bool edited = written && !stepFailed;
+  TChecks checks;
+  if (options.check && edited) checks = CheckStatements(*opened.Database, Statements(update));
+  if (opened.Database) opened.Database->Close();
+
   if (options.json) {
-    std::cout << JsonObject({{"caption", JsonString(caption)},
-                             {"initial", run.initial},
-                             {"final", run.final},
-                             {"statements", StatementsJson(update)},
-                             {"messages", MessagesJson(driver)}})
-              << '\n';
+    std::vector<std::pair<std::string, std::string>> members = {
+        {"caption", JsonString(caption)},
+        {"initial", run.initial},
+        {"final", run.final},
+        {"statements", StatementsJson(update)},
+        {"messages", MessagesJson(driver)}};
+    if (!checks.empty()) members.emplace_back("checks", ChecksJson(checks));
+    std::cout << JsonObject(members) << '\n';
   } else {
     for (const TMessageRecord& message : driver.Messages())
       std::cerr << ToUtf8(MsgDlgTypeName(message.Type)) << ": " << ToUtf8(message.Text) << '\n';
-    if (written && !stepFailed) {
+    if (edited) {
       PrintStatements(
           {update.ModifySQL(), update.InsertSQL(), update.DeleteSQL(), update.RefreshSQL()});
     }
+    if (!checks.empty()) PrintChecks(checks, Statements(update));
   }
   if (!written) throw ERunFailed("the editor was not closed with OK");
   // The dialog goes on after an error box, with whatever the failed step left behind.
   if (stepFailed) throw ERunFailed("a step of the editor failed; nothing written");
+  for (const std::optional<String>& failure : checks) {
+    if (failure) throw ERunFailed("a statement did not prepare on the server; nothing written");
+  }
   if (options.write) forms.Save();
   return 0;
 }
@@ -172,7 +212,9 @@ void AddUpdateSqlCommands(CLI::App& app, CommandResult& result) {
   command->add_option("--fields", options->fields, "select exactly these update fields (C,D)");
   command->add_flag("--quote-fields", options->quoteFields, "tick Quote Field Names");
   command->add_flag("--no-generate", options->noGenerate, "do not press Generate SQL");
-  command->add_flag("--write", options->write, "save the changed form file");
+  command->add_flag("--check", options->check,
+                    "prepare each statement on the server (nothing run): ok or its message");
+  command->add_flag("--write", options->write, "save the changed form files");
   command->add_flag("--json", options->json, "print the dialog's states and messages as JSON");
   command->callback(
       [options, &result] { result.exitCode = RunVerb([&] { return Run(*options); }); });
