@@ -8,6 +8,20 @@ namespace {
 
 const std::vector<String> kLibraryUnit = {STR("Mysqldbtables")};
 
+// The BDE data module's components before the migration and the given ones after it.
+TFormUnitChange MastData(std::initializer_list<TNameClass> after) {
+  return Change("TMastData",
+                {{"Database1", "TDatabase"},
+                 {"CustQuery", "TQuery"},
+                 {"CustQueryCustNo", "TFloatField"},
+                 {"CustQueryCompany", "TStringField"},
+                 {"CustSource", "TDataSource"},
+                 {"OrdersTable", "TTable"},
+                 {"OrdersSource", "TDataSource"},
+                 {"CustUpdate", "TUpdateSQL"}},
+                after, kLibraryUnit);
+}
+
 void ExpectUpdate(const std::string& input, const std::string& expected,
                   const TFormUnitChange& change) {
   const std::string source = UnitSample(input);
@@ -22,51 +36,31 @@ void ExpectUpdate(const std::string& input, const std::string& expected,
 // beside their replacements, a connection is created, the library's unit joins the uses clause.
 TEST(SampleUnits, DataModuleKeepingSources) {
   ExpectUpdate("DataMod.pas", "DataMod.kept.pas",
-               Change("TMastData",
-                      {{"Database1", "TDatabase"},
-                       {"CustQuery", "TQuery"},
-                       {"CustQueryCustNo", "TFloatField"},
-                       {"CustQueryCompany", "TStringField"},
-                       {"CustSource", "TDataSource"},
-                       {"OrdersTable", "TTable"},
-                       {"OrdersSource", "TDataSource"},
-                       {"CustUpdate", "TUpdateSQL"}},
-                      {{"Database1", "TDatabase"},
-                       {"Die_CustQuery", "TQuery"},
-                       {"CustQueryCustNo", "TFloatField"},
-                       {"CustQueryCompany", "TStringField"},
-                       {"CustSource", "TDataSource"},
-                       {"Die_OrdersTable", "TTable"},
-                       {"OrdersSource", "TDataSource"},
-                       {"Die_CustUpdate", "TUpdateSQL"},
-                       {"MySQLDatabase1", "TmySQLDatabase"},
-                       {"OrdersTable", "TmySQLTable"},
-                       {"CustQuery", "TmySQLQuery"},
-                       {"CustUpdate", "TmySQLUpdateSQL"}},
-                      kLibraryUnit));
+               MastData({{"Database1", "TDatabase"},
+                         {"Die_CustQuery", "TQuery"},
+                         {"CustQueryCustNo", "TFloatField"},
+                         {"CustQueryCompany", "TStringField"},
+                         {"CustSource", "TDataSource"},
+                         {"Die_OrdersTable", "TTable"},
+                         {"OrdersSource", "TDataSource"},
+                         {"Die_CustUpdate", "TUpdateSQL"},
+                         {"MySQLDatabase1", "TmySQLDatabase"},
+                         {"OrdersTable", "TmySQLTable"},
+                         {"CustQuery", "TmySQLQuery"},
+                         {"CustUpdate", "TmySQLUpdateSQL"}}));
 }
 
 TEST(SampleUnits, DataModuleDeletingSources) {
   ExpectUpdate("DataMod.pas", "DataMod.converted.pas",
-               Change("TMastData",
-                      {{"Database1", "TDatabase"},
-                       {"CustQuery", "TQuery"},
-                       {"CustQueryCustNo", "TFloatField"},
-                       {"CustQueryCompany", "TStringField"},
-                       {"CustSource", "TDataSource"},
-                       {"OrdersTable", "TTable"},
-                       {"OrdersSource", "TDataSource"},
-                       {"CustUpdate", "TUpdateSQL"}},
-                      {{"Database1", "TDatabase"},
-                       {"CustQueryCustNo", "TFloatField"},
-                       {"CustQueryCompany", "TStringField"},
-                       {"CustSource", "TDataSource"},
-                       {"OrdersSource", "TDataSource"},
-                       {"MySQLDatabase1", "TmySQLDatabase"},
-                       {"OrdersTable", "TmySQLTable"},
-                       {"CustQuery", "TmySQLQuery"},
-                       {"CustUpdate", "TmySQLUpdateSQL"}},
-                      kLibraryUnit));
+               MastData({{"Database1", "TDatabase"},
+                         {"CustQueryCustNo", "TFloatField"},
+                         {"CustQueryCompany", "TStringField"},
+                         {"CustSource", "TDataSource"},
+                         {"OrdersSource", "TDataSource"},
+                         {"MySQLDatabase1", "TmySQLDatabase"},
+                         {"OrdersTable", "TmySQLTable"},
+                         {"CustQuery", "TmySQLQuery"},
+                         {"CustUpdate", "TmySQLUpdateSQL"}}));
 }
 
 // An ADO form, LF, UTF-8 without BOM: event handlers, comments and strings that look like
