@@ -54,7 +54,20 @@ class TUnitEditor {
         FDeclared.try_emplace(FoldIdent(TokenText(FClass.Fields[d].Names[n])), d);
       }
     }
-    for (const TFieldDecl& field : FClass.Fields) SyncDeclaration(field);
+    std::vector<size_t> removed;
+    for (size_t d = 0; d < FClass.Fields.size(); ++d) {
+      if (SyncDeclaration(FClass.Fields[d])) removed.push_back(d);
+    }
+    // Removed declarations that follow one another on a line go as one.
+    for (size_t r = 0; r < removed.size(); ++r) {
+      const size_t first = removed[r];
+      while (r + 1 < removed.size() && removed[r + 1] == removed[r] + 1 &&
+             OnOneLine(Tok(FClass.Fields[removed[r]].Semicolon).End,
+                       Tok(FClass.Fields[removed[r + 1]].Names[0]).Start)) {
+        ++r;
+      }
+      RemoveDeclarations(FClass.Fields[first].Names[0], FClass.Fields[removed[r]].Semicolon);
+    }
     DeclareAdded(change.After);
   }
 
@@ -177,7 +190,8 @@ class TUnitEditor {
     return indent + std::string(name) + ": " + className + ";" + FStyle.LineBreak;
   }
 
-  void SyncDeclaration(const TFieldDecl& field) {
+  // Edits the declaration; true when all its names go, which the caller removes.
+  bool SyncDeclaration(const TFieldDecl& field) {
     // Each name's class after the change; empty for a removed one.
     std::vector<std::optional<std::string>> targets;
     bool touched = false;
@@ -191,7 +205,7 @@ class TUnitEditor {
       targets.push_back(state->After);
       touched = touched || !state->After || LastIdent(*state->After) != field.TypeFolded;
     }
-    if (!touched) return;
+    if (!touched) return false;
     const auto sameClass = [&](const std::optional<std::string>& target, std::string_view folded) {
       return target && LastIdent(*target) == folded;
     };
@@ -201,7 +215,7 @@ class TUnitEditor {
                      [&](const auto& t) { return sameClass(t, field.TypeFolded); })) {
       const auto first =
           std::find_if(targets.begin(), targets.end(), [](const auto& t) { return t.has_value(); });
-      if (first == targets.end()) return RemoveDeclaration(field);
+      if (first == targets.end()) return true;
       kept = LastIdent(**first);
       Replace(Tok(field.TypeFirst).Start, Tok(field.TypeLast).End, **first);
     }
@@ -216,6 +230,11 @@ class TUnitEditor {
     }
     RemoveNames(field, stays);
     if (!moved.empty()) Insert(FieldLineAfter(field.Semicolon), moved);
+    return false;
+  }
+
+  bool OnOneLine(size_t from, size_t to) const {
+    return FText.substr(from, to - from).find_first_of("\r\n") == std::string_view::npos;
   }
 
   static std::string LastIdent(const std::string& className) {
@@ -236,11 +255,11 @@ class TUnitEditor {
     if (lastKept + 1 < names.size()) Replace(Tok(names[lastKept]).End, Tok(names.back()).End, "");
   }
 
-  // The whole line when the declaration stands alone on it (a comment after it goes too).
-  void RemoveDeclaration(const TFieldDecl& field) {
-    const size_t first = field.Names[0];
+  // Declarations from token first to the `;` at token last, with their line when they stand
+  // alone on it (a comment after them goes too).
+  void RemoveDeclarations(size_t first, size_t last) {
     const size_t start = Tok(first).Start;
-    const size_t end = Tok(field.Semicolon).End;
+    const size_t end = Tok(last).End;
     const size_t lineStart = LineStartOf(FText, start);
     size_t lineBreak = end;
     while (lineBreak < FText.size() && FText[lineBreak] != '\r' && FText[lineBreak] != '\n') {
@@ -248,7 +267,7 @@ class TUnitEditor {
     }
     const bool blankBefore = IndentOf(start).size() == start - lineStart;
     bool onlyCommentsAfter = true;
-    size_t next = field.Semicolon + 1;
+    const size_t next = last + 1;
     for (size_t j = next; j < FUnit.Tokens.size() && Tok(j).Start < lineBreak; ++j) {
       onlyCommentsAfter = onlyCommentsAfter && !Tok(j).Code() && Tok(j).End <= lineBreak;
     }

@@ -55,6 +55,12 @@ TEST(FormUnit, RemovedComponentLosesOnlyItsName) {
   const std::string line = Unit("    A: TQuery; B: TTable;\n");
   EXPECT_EQ(Update(line, Change("TForm1", {{"A", "TQuery"}}, {})), Unit("    B: TTable;\n"));
   EXPECT_EQ(Update(line, Change("TForm1", {{"B", "TTable"}}, {})), Unit("    A: TQuery;\n"));
+  EXPECT_EQ(Update(line, Change("TForm1", {{"A", "TQuery"}, {"B", "TTable"}}, {})), Unit(""));
+  const std::string three = Unit("    A: TQuery; B: TTable; C: TQuery;\n");
+  EXPECT_EQ(Update(three, Change("TForm1", {{"A", "TQuery"}, {"B", "TTable"}}, {})),
+            Unit("    C: TQuery;\n"));
+  EXPECT_EQ(Update(three, Change("TForm1", {{"B", "TTable"}, {"C", "TQuery"}}, {})),
+            Unit("    A: TQuery;\n"));
 }
 
 TEST(FormUnit, AddedComponentFollowsTheFieldsWithTheirIndentation) {
