@@ -7,6 +7,7 @@
 #include <unordered_set>
 
 #include "UnitStructure.h"
+#include "classes/Component.h"
 #include "classes/FormEncoding.h"
 
 namespace {
@@ -356,6 +357,17 @@ class TUnitEditor {
 };
 
 }  // namespace
+
+std::vector<TUnitComponent> OwnedComponents(const TComponent& root) {
+  std::vector<TUnitComponent> components;
+  for (int i = 0; i < root.ComponentCount(); ++i) {
+    const TComponent* component = root.Components(i);
+    // A component without a name has no field.
+    if (!component->Name().empty())
+      components.push_back({component->Name(), component->ClassName()});
+  }
+  return components;
+}
 
 std::string UpdateFormUnit(std::string_view bytes, const String& fileName,
                            const TFormUnitChange& change) {

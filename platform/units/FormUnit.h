@@ -18,6 +18,11 @@ struct TUnitComponent {
   String ClassName;
 };
 
+class TComponent;
+
+// The named components that root owns, in its order: a Before or After list.
+std::vector<TUnitComponent> OwnedComponents(const TComponent& root);
+
 struct TFormUnitChange {
   // The root object's class in the form file (`TForm1`, `TDataModule1`).
   String FormClass;

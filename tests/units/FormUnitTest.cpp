@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "UnitTestSupport.h"
+#include "classes/Component.h"
 
 namespace {
 
@@ -171,6 +172,18 @@ TEST(FormUnit, NothingToDoGivesTheSameBytes) {
       Update(unit, Change("TForm1", {{"Q", "TQuery"}, {"Base", "TQuery"}},
                           {{"Q", "TQuery"}, {"Base", "TmySQLQuery"}}, {STR("mysqldbtables")})),
       unit);
+}
+
+TEST(FormUnit, OwnedComponentsAreTheNamedOnesInOrder) {
+  TComponent root(nullptr);
+  (new TComponent(&root))->SetName(STR("Query1"));
+  new TComponent(&root);
+  (new TComponent(&root))->SetName(STR("Source1"));
+  const auto components = OwnedComponents(root);
+  ASSERT_EQ(components.size(), 2u);
+  EXPECT_EQ(components[0].Name, STR("Query1"));
+  EXPECT_EQ(components[1].Name, STR("Source1"));
+  EXPECT_EQ(components[1].ClassName, STR("TComponent"));
 }
 
 }  // namespace
