@@ -16,7 +16,8 @@ inline constexpr TComponentState csDesigning = 16;
 inline constexpr TComponentState csInline = 32;
 
 // A component owned by another is freed with it. Names are unique among the owner's components
-// (compared without regard to ASCII case) and must be identifiers; the empty name is allowed.
+// (compared without regard to ASCII case) and must be identifiers (IsValidIdent, letters of
+// any script); the empty name is allowed.
 class TComponent : public TPersistent {
   OMBRIX_CLASS(TComponent)
   explicit TComponent(TComponent* owner);
@@ -71,8 +72,6 @@ class TComponent : public TPersistent {
 
   // Frees every owned component (last first).
   void DestroyComponents();
-
-  static bool IsValidIdent(StringView name);
 
  protected:
   void SetComponentStateFlag(TComponentState flag, bool on);

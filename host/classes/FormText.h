@@ -17,7 +17,7 @@ std::unique_ptr<TFormDocument> ReadFormText(std::string_view bytes, const String
 std::unique_ptr<TFormDocument> LoadFormFile(const std::filesystem::path& path);
 
 // The bytes of the document: unchanged nodes as found, changed and new ones rendered in the
-// document's style.
+// document's style. Raises EFormError when a Windows-1252 file cannot hold a new name.
 std::string WriteFormText(const TFormDocument& document);
 // Renders first, then replaces the file atomically (temporary file in the same folder, then
 // rename). Raises EFormError when the file cannot be written; the old file then stays.

@@ -17,3 +17,9 @@ int32_t StrToInt(StringView text);
 int32_t StrToIntDef(StringView text, int32_t fallback);
 // Case-insensitive (ASCII) search; npos when absent.
 size_t PosText(StringView needle, StringView haystack);
+
+// Names of components, classes and properties: a letter or '_', then letters, digits and '_'.
+// Letters are the ASCII ones and, as current designers allow, those of other scripts: every
+// character from U+0080 up except spaces, punctuation and symbols of the common blocks.
+bool IsNameLetter(char32_t c);
+bool IsValidIdent(StringView name);

@@ -54,14 +54,6 @@ int TComponent::ComponentIndex() const {
   return static_cast<int>(std::find(list.begin(), list.end(), this) - list.begin());
 }
 
-bool TComponent::IsValidIdent(StringView name) {
-  if (name.empty()) return false;
-  auto alpha = [](Char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; };
-  if (!alpha(name[0])) return false;
-  return std::all_of(name.begin() + 1, name.end(),
-                     [&](Char c) { return alpha(c) || (c >= '0' && c <= '9'); });
-}
-
 void TComponent::ValidateRename(TComponent* component, const String& currentName,
                                 const String& newName) {
   if (newName.empty() || SameText(currentName, newName)) return;

@@ -1,5 +1,7 @@
 #include "FormEncoding.h"
 
+#include "rtl/Exceptions.h"
+
 namespace {
 
 // 0x80..0x9F of Windows-1252; the five undefined positions map to themselves.
@@ -8,12 +10,20 @@ constexpr char16_t kCp1252High[32] = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-[[maybe_unused]] char UnicodeToCp1252(char16_t unit) {
-  if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF)) return static_cast<char>(unit);
+// The code page byte of a character; 0 when the code page lacks it.
+unsigned char UnicodeToCp1252(char32_t c) {
+  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<unsigned char>(c);
   for (int i = 0; i < 32; ++i) {
-    if (kCp1252High[i] == unit) return static_cast<char>(0x80 + i);
+    if (kCp1252High[i] == c) return static_cast<unsigned char>(0x80 + i);
   }
-  return '?';
+  return 0;
+}
+
+bool IsAscii(std::string_view bytes) {
+  for (char c : bytes) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
 }
 
 // Length of the valid UTF-8 sequence at text[i], 0 when it is not one.
@@ -68,6 +78,42 @@ char16_t Cp1252ToUnicode(unsigned char byte) {
   return byte >= 0x80 && byte <= 0x9F ? kCp1252High[byte - 0x80] : byte;
 }
 
+String DecodeFormBytes(std::string_view bytes, TFormEncoding encoding) {
+  if (IsAscii(bytes)) return String(bytes.begin(), bytes.end());
+  if (encoding == TFormEncoding::feUtf8) return FromUtf8(bytes);
+  String text;
+  text.reserve(bytes.size());
+  for (char c : bytes) AppendChar(text, Cp1252ToUnicode(static_cast<unsigned char>(c)));
+  return text;
+}
+
+std::string EncodeFormName(StringView name, TFormEncoding encoding) {
+  if (encoding == TFormEncoding::feUtf8) return ToUtf8(name);
+  std::string bytes;
+  for (size_t i = 0; i < name.size();) {
+    const char32_t c = NextChar(name, i);
+    const unsigned char b = UnicodeToCp1252(c);
+    if (b == 0) {
+      throw EConvertError(STR("The name ") + String(name) +
+                          STR(" has letters that a Windows-1252 file cannot hold"));
+    }
+    bytes += static_cast<char>(b);
+  }
+  return bytes;
+}
+
+char32_t FormCharAt(std::string_view bytes, size_t i, TFormEncoding encoding, size_t& length) {
+  const auto b = static_cast<unsigned char>(bytes[i]);
+  if (b < 0x80 || encoding == TFormEncoding::feWindows1252) {
+    length = 1;
+    return Cp1252ToUnicode(b);
+  }
+  size_t end = i;
+  const char32_t c = DecodeUtf8(bytes, end);
+  length = end - i;
+  return c;
+}
+
 TFormStyle DetectFormStyle(std::string_view bytes) {
   TFormStyle style;
   if (bytes.starts_with("\xEF\xBB\xBF")) {
@@ -88,24 +134,18 @@ TFormStyle DetectFormStyle(std::string_view bytes) {
 
 void TFormStringBuilder::AddQuoted(std::string_view bytes) {
   Flush();
-#if OMBRIX_WIDE_STRINGS
-  if (FEncoding == TFormEncoding::feUtf8) {
-    FText += Utf8ToUtf16(bytes);
-  } else {
-    for (char c : bytes) FText += Cp1252ToUnicode(static_cast<unsigned char>(c));
-  }
-#else
-  FText.append(bytes);
-#endif
+  FText += DecodeFormBytes(bytes, FEncoding);
 }
 
 void TFormStringBuilder::AddCode(uint32_t code) {
 #if OMBRIX_WIDE_STRINGS
   FText += static_cast<char16_t>(code);
 #else
-  if (code <= 0xFF && (FEncoding == TFormEncoding::feWindows1252 || code < 0x80)) {
+  if (code < 0x80) {
     Flush();
     FText += static_cast<char>(code);
+  } else if (code <= 0xFF && FEncoding == TFormEncoding::feWindows1252) {
+    FPendingCodes += Cp1252ToUnicode(static_cast<unsigned char>(code));
   } else {
     FPendingCodes += static_cast<char16_t>(code);
   }
@@ -115,11 +155,7 @@ void TFormStringBuilder::AddCode(uint32_t code) {
 void TFormStringBuilder::Flush() {
 #if !OMBRIX_WIDE_STRINGS
   if (FPendingCodes.empty()) return;
-  if (FEncoding == TFormEncoding::feUtf8) {
-    FText += Utf16ToUtf8(FPendingCodes);
-  } else {
-    for (char16_t unit : FPendingCodes) FText += UnicodeToCp1252(unit);
-  }
+  FText += Utf16ToUtf8(FPendingCodes);
   FPendingCodes.clear();
 #endif
 }
@@ -137,18 +173,21 @@ void ForEachFormUnit(const String& text, [[maybe_unused]] TFormEncoding encoding
   const std::string_view bytes = text;
   for (size_t i = 0; i < bytes.size();) {
     const auto c = static_cast<unsigned char>(bytes[i]);
-    if (c < 0x80 || encoding == TFormEncoding::feWindows1252) {
-      unit(Printable(c), c);
+    const size_t n = c < 0x80 ? 1 : Utf8SequenceLength(bytes, i);
+    if (n <= 1) {
+      unit(Printable(c), c);  // ASCII, or a byte that is not UTF-8: its number
       ++i;
       continue;
     }
-    const size_t n = Utf8SequenceLength(bytes, i);
-    if (n == 0) {
-      unit(false, c);
-      ++i;
-      continue;
+    const std::u16string units = Utf8ToUtf16(bytes.substr(i, n));
+    const unsigned char codePage = encoding == TFormEncoding::feWindows1252 && units.size() == 1
+                                       ? UnicodeToCp1252(units[0])
+                                       : 0;
+    if (codePage != 0) {
+      unit(false, codePage);  // as the 8-bit host writes its code page
+    } else {
+      for (char16_t u : units) unit(false, u);
     }
-    for (char16_t u : Utf8ToUtf16(bytes.substr(i, n))) unit(false, u);
     i += n;
   }
 #endif

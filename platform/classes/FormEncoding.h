@@ -1,11 +1,10 @@
 #pragma once
-// The character side of form text: how the file is encoded, how quoted runs and #nnn codes
-// become a String, and how a String becomes quoted runs and codes again.
+// The character side of form text: how the file is encoded, how quoted runs, names and #nnn
+// codes become a String, and how a String becomes quoted runs, names and codes again.
 //
-// 16-bit build: quoted runs are decoded from the file's encoding and #nnn are UTF-16 code units.
-// 8-bit build: quoted runs are the file's bytes; #nnn up to 255 is that byte, except in UTF-8
-// files, where codes from 128 up are Unicode and stored as UTF-8 (as are codes above 255);
-// above 255 in a Windows-1252 file the character's code page byte, or '?' when it has none.
+// Quoted runs and names are decoded from the file's encoding (the 8-bit builds hold UTF-8).
+// 16-bit build: #nnn are UTF-16 code units. 8-bit builds: #nnn are UTF-16 code units too, except
+// that up to 255 in a Windows-1252 file they are that code page's byte, as the 8-bit host wrote.
 #include <functional>
 #include <string>
 #include <string_view>
@@ -18,12 +17,20 @@ TFormStyle DetectFormStyle(std::string_view bytes);
 // Unicode code point of a Windows-1252 byte (undefined bytes map to the same number).
 char16_t Cp1252ToUnicode(unsigned char byte);
 
+// Bytes of the file (a quoted run, a name) as a String.
+String DecodeFormBytes(std::string_view bytes, TFormEncoding encoding);
+// A name as the file writes it. Raises EConvertError when a Windows-1252 file cannot hold one of
+// its letters.
+std::string EncodeFormName(StringView name, TFormEncoding encoding);
+// The character at bytes[i] and its length in bytes.
+char32_t FormCharAt(std::string_view bytes, size_t i, TFormEncoding encoding, size_t& length);
+
 // Assembles a string value from its parts in file order.
 class TFormStringBuilder {
  public:
   explicit TFormStringBuilder(TFormEncoding encoding) : FEncoding(encoding) {}
   void AddQuoted(std::string_view bytes);
-  void AddCode(uint32_t code);  // a UTF-16 code unit or, in the 8-bit build, a byte
+  void AddCode(uint32_t code);
   String Take();
 
  private:

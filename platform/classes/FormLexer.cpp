@@ -8,9 +8,6 @@ namespace {
 bool IsIdentStart(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
 }
-bool IsIdentChar(char c) {
-  return IsIdentStart(c) || (c >= '0' && c <= '9');
-}
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
@@ -25,14 +22,9 @@ bool IsBlank(char c) {
   return c > 0 && static_cast<unsigned char>(c) <= ' ';
 }
 
-String Ascii(std::string_view text) {
-  return String(text.begin(), text.end());
-}
-
-String Describe(char c) {
-  const auto u = static_cast<unsigned char>(c);
-  if (u > ' ' && u < 127) return STR("'") + String(1, static_cast<Char>(c)) + STR("'");
-  return STR("#") + IntToStr(u);
+String Describe(char32_t c) {
+  if (c > ' ' && c < 127) return STR("'") + String(1, static_cast<Char>(c)) + STR("'");
+  return STR("#") + IntToStr(c);
 }
 
 }  // namespace
@@ -46,6 +38,14 @@ TFormLexer::TFormLexer(std::string_view source, size_t start, TFormEncoding enco
       FPrevEnd(start) {
   FToken.End = start;
   Next();
+}
+
+size_t TFormLexer::NameCharLength(size_t i, bool first) const {
+  const char c = FSource[i];
+  if (static_cast<unsigned char>(c) < 0x80)
+    return IsIdentStart(c) || (!first && IsDigit(c)) ? 1 : 0;
+  size_t length = 0;
+  return IsNameLetter(FormCharAt(FSource, i, FEncoding, length)) ? length : 0;
 }
 
 void TFormLexer::MoveTo(size_t offset) {
@@ -90,9 +90,13 @@ void TFormLexer::Next() {
     FToken.Kind = TFormTokenKind::Eof;
   } else {
     const char c = FSource[i];
-    if (IsIdentStart(c)) {
-      end = i + 1;
-      while (end < FSource.size() && IsIdentChar(FSource[end])) ++end;
+    if (const size_t first = NameCharLength(i, true); first > 0) {
+      end = i + first;
+      while (end < FSource.size()) {
+        const size_t next = NameCharLength(end, false);
+        if (next == 0) break;
+        end += next;
+      }
       FToken.Kind = TFormTokenKind::Ident;
     } else if (c == '\'' || c == '#') {
       end = ScanString(i);
@@ -109,7 +113,8 @@ void TFormLexer::Next() {
       FToken.Kind = TFormTokenKind::Char;
       FToken.Ch = c;
     } else {
-      ErrorHere(i, STR("Invalid character ") + Describe(c));
+      size_t length = 0;
+      ErrorHere(i, STR("Invalid character ") + Describe(FormCharAt(FSource, i, FEncoding, length)));
     }
   }
   FToken.End = end;
@@ -199,7 +204,7 @@ size_t TFormLexer::ScanNumber(size_t i) {
     }
     if (i < FSource.size() &&
         std::string_view("sScCdD").find(FSource[i]) != std::string_view::npos &&
-        (i + 1 >= FSource.size() || !IsIdentChar(FSource[i + 1]))) {
+        (i + 1 >= FSource.size() || NameCharLength(i + 1, false) == 0)) {
       FToken.Kind = TFormTokenKind::Float;
       ++i;
     }
@@ -209,7 +214,7 @@ size_t TFormLexer::ScanNumber(size_t i) {
       FToken.Int = negative ? static_cast<int64_t>(0 - value) : static_cast<int64_t>(value);
     }
   }
-  if (i < FSource.size() && IsIdentChar(FSource[i])) ErrorHere(start, STR("Invalid number"));
+  if (i < FSource.size() && NameCharLength(i, false) > 0) ErrorHere(start, STR("Invalid number"));
   return i;
 }
 
@@ -220,7 +225,9 @@ size_t TFormLexer::ScanBinary(size_t i) {
     if (IsHex(FSource[i])) {
       ++digits;
     } else if (!IsBlank(FSource[i])) {
-      ErrorHere(i, STR("Invalid binary value: ") + Describe(FSource[i]));
+      size_t length = 0;
+      ErrorHere(
+          i, STR("Invalid binary value: ") + Describe(FormCharAt(FSource, i, FEncoding, length)));
     }
     ++i;
   }
@@ -249,7 +256,7 @@ std::string_view TFormLexer::Spelling() const {
 }
 
 String TFormLexer::TokenString() const {
-  return Ascii(Spelling());
+  return DecodeFormBytes(Spelling(), FEncoding);
 }
 
 void TFormLexer::AppendString(TFormStringBuilder& builder) const {

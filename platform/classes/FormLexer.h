@@ -45,6 +45,8 @@ class TFormLexer {
   [[noreturn]] void ErrorAt(const TFormToken& token, const String& message) const;
 
  private:
+  // Bytes of the name character at i (a letter or '_', or a digit unless first); 0 for none.
+  size_t NameCharLength(size_t i, bool first) const;
   void MoveTo(size_t offset);
   size_t ScanString(size_t i);
   size_t ScanNumber(size_t i);

@@ -70,7 +70,7 @@ void RenderItems(std::string& out, const std::vector<TFormItem>& items, const st
   const std::string propertyIndent = itemIndent + "  ";
   out += '<';
   for (const TFormItem& item : items) {
-    out += style.LineBreak + itemIndent + RenderItemHeader(item) + style.LineBreak;
+    out += style.LineBreak + itemIndent + RenderItemHeader(item, style) + style.LineBreak;
     for (const TFormProperty& p : item.Properties) {
       out += propertyIndent;
       RenderProperty(out, p, propertyIndent, style);
@@ -83,24 +83,24 @@ void RenderItems(std::string& out, const std::vector<TFormItem>& items, const st
 
 }  // namespace
 
-std::string RenderObjectHeader(const TFormObject& object) {
+std::string RenderObjectHeader(const TFormObject& object, const TFormStyle& style) {
   std::string header = ToUtf8(FormObjectKindName(object.Kind)) + " ";
-  if (!object.Name.empty()) header += ToUtf8(object.Name) + ": ";
-  header += ToUtf8(object.ClassName);
+  if (!object.Name.empty()) header += EncodeFormName(object.Name, style.Encoding) + ": ";
+  header += EncodeFormName(object.ClassName, style.Encoding);
   if (object.Order) header += " [" + std::to_string(*object.Order) + "]";
   return header;
 }
 
-std::string RenderItemHeader(const TFormItem& item) {
+std::string RenderItemHeader(const TFormItem& item, const TFormStyle& style) {
   std::string header = "item";
-  if (!item.ItemClass.empty()) header += " " + ToUtf8(item.ItemClass);
+  if (!item.ItemClass.empty()) header += " " + EncodeFormName(item.ItemClass, style.Encoding);
   if (item.Order) header += " [" + std::to_string(*item.Order) + "]";
   return header;
 }
 
 void RenderProperty(std::string& out, const TFormProperty& property, const std::string& indent,
                     const TFormStyle& style) {
-  out += ToUtf8(property.Name);
+  out += EncodeFormName(property.Name, style.Encoding);
   out += " = ";
   RenderValue(out, property.Value, indent, style);
 }
@@ -112,8 +112,10 @@ void RenderValue(std::string& out, const TFormValue& value, const std::string& i
       out += value.Text.empty() ? std::to_string(value.Int) : ToUtf8(value.Text);
       break;
     case TFormValueKind::fvFloat:
-    case TFormValueKind::fvIdent:
       out += ToUtf8(value.Text);
+      break;
+    case TFormValueKind::fvIdent:
+      out += EncodeFormName(value.Text, style.Encoding);
       break;
     case TFormValueKind::fvString:
       RenderString(out, value.Text, indent, style);
@@ -122,7 +124,7 @@ void RenderValue(std::string& out, const TFormValue& value, const std::string& i
       out += '[';
       for (size_t i = 0; i < value.Names.size(); ++i) {
         if (i > 0) out += ", ";
-        out += ToUtf8(value.Names[i]);
+        out += EncodeFormName(value.Names[i], style.Encoding);
       }
       out += ']';
       break;

@@ -4,8 +4,9 @@
 
 #include "classes/FormDocument.h"
 
-std::string RenderObjectHeader(const TFormObject& object);
-std::string RenderItemHeader(const TFormItem& item);
+// Names are written in the file's encoding (EncodeFormName).
+std::string RenderObjectHeader(const TFormObject& object, const TFormStyle& style);
+std::string RenderItemHeader(const TFormItem& item, const TFormStyle& style);
 // "Name = value"; continuation lines are indented from indent, the property's own indentation.
 void RenderProperty(std::string& out, const TFormProperty& property, const std::string& indent,
                     const TFormStyle& style);

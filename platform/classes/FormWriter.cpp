@@ -49,11 +49,11 @@ class TFormWriter {
     if (object.Head.Present()) {
       own = IndentOf(object.Head, indent);
       FOut += object.Head.Leading;
-      FOut += object.HeadModified ? RenderObjectHeader(object) : object.Head.Text;
+      FOut += object.HeadModified ? RenderObjectHeader(object, FStyle) : object.Head.Text;
       FOut += object.Head.Trailing;
     } else {
       LineStart();
-      FOut += indent + RenderObjectHeader(object) + FStyle.LineBreak;
+      FOut += indent + RenderObjectHeader(object, FStyle) + FStyle.LineBreak;
     }
     const std::string inner =
         InnerIndent(object.Properties, object.ChildCount() > 0 ? object.Child(0) : nullptr, own);
@@ -96,7 +96,7 @@ class TFormWriter {
       Source(item.Head);
     } else {
       LineStart();
-      FOut += indent + RenderItemHeader(item) + FStyle.LineBreak;
+      FOut += indent + RenderItemHeader(item, FStyle) + FStyle.LineBreak;
     }
     const std::string inner = InnerIndent(item.Properties, nullptr, own);
     for (const TFormProperty& p : item.Properties) Property(p, inner);
@@ -115,7 +115,11 @@ class TFormWriter {
 }  // namespace
 
 std::string WriteFormText(const TFormDocument& document) {
-  return TFormWriter(document.Style).Write(document);
+  try {
+    return TFormWriter(document.Style).Write(document);
+  } catch (const EConvertError& e) {
+    throw EFormError(e.Message(), document.FileName, 0, 0);
+  }
 }
 
 void SaveFormFile(const TFormDocument& document, const std::filesystem::path& path) {

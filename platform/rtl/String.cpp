@@ -20,7 +20,8 @@ void AppendUtf8(std::string& out, char32_t cp) {
   }
 }
 
-// Decodes one code point at text[i], advancing i; malformed sequences give U+FFFD.
+}  // namespace
+
 char32_t DecodeUtf8(std::string_view text, size_t& i) {
   const auto lead = static_cast<unsigned char>(text[i++]);
   if (lead < 0x80) return lead;
@@ -38,8 +39,6 @@ char32_t DecodeUtf8(std::string_view text, size_t& i) {
   if (overlong || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0xFFFD;
   return cp;
 }
-
-}  // namespace
 
 std::string Utf16ToUtf8(std::u16string_view text) {
   std::string out;
@@ -74,6 +73,22 @@ std::u16string Utf8ToUtf16(std::string_view text) {
 }
 
 #if OMBRIX_WIDE_STRINGS
+char32_t NextChar(StringView text, size_t& i) {
+  const char32_t unit = text[i++];
+  if (unit >= 0xD800 && unit <= 0xDBFF && i < text.size() && text[i] >= 0xDC00 &&
+      text[i] <= 0xDFFF) {
+    return 0x10000 + ((unit - 0xD800) << 10) + (text[i++] - 0xDC00);
+  }
+  return unit >= 0xD800 && unit <= 0xDFFF ? 0xFFFD : unit;
+}
+void AppendChar(String& out, char32_t c) {
+  if (c >= 0x10000) {
+    out += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+    out += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+  } else {
+    out += static_cast<char16_t>(c);
+  }
+}
 std::string ToUtf8(StringView text) {
   return Utf16ToUtf8(text);
 }
@@ -81,6 +96,12 @@ String FromUtf8(std::string_view text) {
   return Utf8ToUtf16(text);
 }
 #else
+char32_t NextChar(StringView text, size_t& i) {
+  return DecodeUtf8(text, i);
+}
+void AppendChar(String& out, char32_t c) {
+  AppendUtf8(out, c);
+}
 std::string ToUtf8(StringView text) {
   return std::string(text);
 }

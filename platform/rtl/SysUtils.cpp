@@ -118,6 +118,31 @@ int32_t StrToIntDef(StringView text, int32_t fallback) {
   return TryStrToInt(text, value) ? value : fallback;
 }
 
+bool IsNameLetter(char32_t c) {
+  if (c < 0x80) return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+  // Latin-1 controls, spaces, punctuation and symbols, keeping the letters ª µ º.
+  if (c <= 0xBF) return c == 0xAA || c == 0xB5 || c == 0xBA;
+  if (c == 0xD7 || c == 0xF7) return false;  // × ÷
+  // General punctuation up to the arrows, operators, technical symbols, box drawing and the
+  // dingbats; supplemental punctuation; CJK symbols; surrogates; byte order mark; specials.
+  if ((c >= 0x2000 && c <= 0x2BFF) || (c >= 0x2E00 && c <= 0x2E7F) ||
+      (c >= 0x3000 && c <= 0x303F) || (c >= 0xD800 && c <= 0xDFFF) || c == 0xFEFF ||
+      (c >= 0xFFF0 && c <= 0xFFFF)) {
+    return false;
+  }
+  return c <= 0x10FFFF;
+}
+
+bool IsValidIdent(StringView name) {
+  if (name.empty()) return false;
+  for (size_t i = 0; i < name.size();) {
+    const bool first = i == 0;
+    const char32_t c = NextChar(name, i);
+    if (!IsNameLetter(c) && (first || c < '0' || c > '9')) return false;
+  }
+  return true;
+}
+
 size_t PosText(StringView needle, StringView haystack) {
   if (needle.size() > haystack.size()) return StringView::npos;
   for (size_t i = 0; i + needle.size() <= haystack.size(); ++i) {

@@ -45,6 +45,23 @@ TEST(Component, OwnerFreesWhatItOwnsAndNamesAreUnique) {
   EXPECT_EQ(root.Components(0), b);
 }
 
+TEST(Component, NamesMayUseLettersOfAnyScript) {
+  TComponent root(nullptr);
+  auto* a = new TComponent(&root);
+  for (const char* name : {"Клиент1", "Ελληνικά_2", "Ñandú", "_ª"}) {
+    EXPECT_NO_THROW(a->SetName(FromUtf8(name))) << name;
+  }
+  for (const char* name : {"1Клиент", "Клиент•", "a b", "a\xC2\xA0\x62", "×"}) {
+    EXPECT_THROW(a->SetName(FromUtf8(name)), EComponentError) << name;
+  }
+  a->SetName(FromUtf8("Клиент"));
+  // Case folds for ASCII letters only, so these are other names.
+  auto* b = new TComponent(&root);
+  EXPECT_NO_THROW(b->SetName(FromUtf8("клиент")));
+  EXPECT_EQ(root.FindComponent(FromUtf8("Клиент")), a);
+  EXPECT_EQ(root.FindComponent(FromUtf8("клиент")), b);
+}
+
 TEST(Component, FreeNotificationClearsReferences) {
   TComponent root(nullptr);
   auto* watcher = new TWatcher(&root);

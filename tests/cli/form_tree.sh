@@ -17,6 +17,12 @@ got=$("$ombrix" form tree "$forms/OrderForm.dfm")
   echo "FAIL: tree: got [$got]" >&2
   exit 1
 }
+got=$(printf 'object Модуль: TDataModule1\n  object ADOTable3Клиент: TStringField\n  end\nend\n' |
+  "$ombrix" form tree /dev/stdin)
+[ "$got" = $'Модуль: TDataModule1\n  ADOTable3Клиент: TStringField' ] || {
+  echo "FAIL: Unicode names: got [$got]" >&2
+  exit 1
+}
 got=$(printf 'object TRoot\n  object TChild\n  end\nend\n' | "$ombrix" form tree /dev/stdin)
 [ "$got" = $'TRoot\n  TChild' ] || {
   echo "FAIL: unnamed: got [$got]" >&2
