@@ -38,6 +38,8 @@ TModalResult ModalResultOf(TMsgDlgBtn button);
 bool ButtonOf(TModalResult result, TMsgDlgButtons buttons, TMsgDlgBtn& button);
 String MsgDlgTypeName(TMsgDlgType type);
 String MsgDlgButtonName(TMsgDlgBtn button);
+// "OK", "Cancel", "Yes", ... as the buttons are labelled; "None" for mrNone.
+String ModalResultName(TModalResult result);
 
 // Shows a message box and returns the modal result of the button pressed.
 TModalResult MessageDlg(const String& message, TMsgDlgType type, TMsgDlgButtons buttons,

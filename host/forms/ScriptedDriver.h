@@ -57,17 +57,31 @@ class TScript {
   TScript& CloseBox();
   // Looks at (or acts on) the form between two steps, e.g. to check what it shows.
   TScript& Run(std::function<void(TCustomForm&)> action);
+  // The answer to the next message box. Only in a script given to ExpectAll; a message box that
+  // comes while this step is the next one takes it too.
+  TScript& Answer(TModalResult result);
+  // The steps added after this call report failures as "line N" of a script file.
+  TScript& AtLine(int line);
+  // F1 on the control: help for its help context or its parents'.
+  TScript& Help(StringView control);
+  // Marks or unmarks one entry of a multi-select list with a Ctrl+click, only when it differs.
+  TScript& Mark(StringView listBox, StringView item, bool selected);
+
+  size_t StepCount() const { return FSteps.size(); }
 
  private:
   friend class TScriptedDriver;
   struct TStep {
     String Description;
     std::function<void(TCustomForm&)> Action;
+    int Line = 0;
+    TModalResult Answer = mrNone;  // an answer step has no action
   };
   TScript& Add(String description, std::function<void(TCustomForm&)> action);
 
   String FFormClass;
   std::vector<TStep> FSteps;
+  int FLine = 0;
 };
 
 struct TMessageRecord {
@@ -89,7 +103,7 @@ struct TShellRecord {
 struct TShownForm {
   String ClassName;
   String Caption;
-  TModalResult Result;
+  TModalResult Result;  // mrNone when the script failed on it
 };
 
 class TScriptedDriver : public TUIDriver {
@@ -100,6 +114,15 @@ class TScriptedDriver : public TUIDriver {
   TScriptedDriver& operator=(const TScriptedDriver&) = delete;
 
   void Expect(TScript script);
+  // One script for every dialog in turn, as a user works through them: the steps go to the
+  // dialog that is open, and when it closes the following steps go to the next one. A dialog
+  // still open when the steps run out is closed with its close box. Replaces Expect.
+  void ExpectAll(TScript script);
+  // Steps of ExpectAll that no dialog took.
+  size_t PendingSteps() const { return FStream.size(); }
+  // The line of the first answer that no message box took, else of the first pending step;
+  // 0 when the whole script was used.
+  int UnusedLine() const;
   // Message boxes take answers in order. A box without a queued answer is answered only when
   // it has a single button; otherwise the script fails.
   void Answer(TModalResult result);
@@ -113,6 +136,10 @@ class TScriptedDriver : public TUIDriver {
   size_t PendingAnswers() const { return FAnswers.size(); }
   // What ShellExecute reports (above 32: success).
   int ShellResult = 42;
+  // Called once a dialog is shown (after OnShow and the first focus) and once it is closing
+  // (still shown), also when the script fails on it.
+  std::function<void(TCustomForm&)> OnOpened;
+  std::function<void(TCustomForm&)> OnClosing;
 
   TModalResult ShowModal(TCustomForm& form) override;
   TModalResult MessageDlg(const String& message, TMsgDlgType type, TMsgDlgButtons buttons,
@@ -123,11 +150,18 @@ class TScriptedDriver : public TUIDriver {
                    const String& directory, int showCommand) override;
 
  private:
+  using TStep = TScript::TStep;
+  TModalResult Modal(TCustomForm& form, const std::function<void()>& play);
   void Play(TCustomForm& form, const TScript& script);
+  void PlayStream(TCustomForm& form);
+  void RunStep(TCustomForm& form, const TStep& step, const String& where);
 
   TUIDriver* FPrevious;
   std::deque<TScript> FScripts;
-  std::deque<TModalResult> FAnswers;
+  std::deque<TStep> FStream;
+  bool FStreaming = false;
+  String FCurrentStep;  // where a message box nobody answered came from
+  std::deque<TStep> FAnswers;
   std::vector<TMessageRecord> FMessages;
   std::vector<TCursor> FCursors;
   std::vector<int> FHelp;

@@ -1,7 +1,7 @@
 // The host's collection editor: the items of a collection property, with adding, deleting and
 // moving items.
 #include "designide/CollectionEditor.h"
-#include "HostDialog.h"
+#include "forms/Forms.h"
 
 namespace {
 
@@ -10,19 +10,10 @@ class TCollectionEditorForm : public TForm {
   TCollectionEditorForm(IDesigner* designer, TComponent* component, TCollection* collection,
                         const String& propertyName)
       : TForm(nullptr), FDesigner(designer), FCollection(collection) {
-    SetName(STR("CollectionEditor"));
-    SetClientWidth(260);
-    SetClientHeight(240);
+    LoadLayout(STR("CollectionEditor"));
+    ItemList = Field<TListBox>(STR("ItemList"));
     SetCaption(STR("Editing ") + (component != nullptr ? component->Name() + STR(".") : String()) +
                propertyName);
-    ItemList = AddControl<TListBox>(this, STR("ItemList"), String(), 8, 8, 160, 224);
-    AddButton(this, STR("AddButton"), STR("&Add"), 8, STR("AddClick"));
-    AddButton(this, STR("DeleteButton"), STR("&Delete"), 40, STR("DeleteClick"));
-    AddButton(this, STR("UpButton"), STR("Move &Up"), 72, STR("UpClick"));
-    AddButton(this, STR("DownButton"), STR("Move Dow&n"), 104, STR("DownClick"));
-    TButton* close = AddButton(this, STR("CloseButton"), STR("Close"), 207, nullptr);
-    close->SetModalResult(mrOk);
-    close->SetCancel(true);
     FillList(-1);
   }
 

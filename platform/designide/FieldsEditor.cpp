@@ -1,10 +1,10 @@
 // The host's fields editor: the persistent fields of a dataset, with "Add all fields" for the
 // columns the dataset describes and "Delete" for the selected fields.
-#include "HostDialog.h"
 #include "db/DBClasses.h"
 #include "db/DataSet.h"
 #include "db/FieldDefs.h"
 #include "designide/ComponentEditor.h"
+#include "forms/Forms.h"
 
 namespace {
 
@@ -12,18 +12,10 @@ class TFieldsEditorForm : public TForm {
   OMBRIX_CLASS(TFieldsEditorForm)
   TFieldsEditorForm(IDesigner* designer, TDataSet* dataSet)
       : TForm(nullptr), FDesigner(designer), FDataSet(dataSet) {
-    SetName(STR("FieldsEditor"));
-    SetClientWidth(260);
-    SetClientHeight(240);
+    LoadLayout(STR("FieldsEditor"));
+    FieldList = Field<TListBox>(STR("FieldList"));
     const TComponent* root = designer != nullptr ? designer->GetRoot() : dataSet->Owner();
     SetCaption((root != nullptr ? root->Name() + STR(".") : String()) + dataSet->Name());
-    FieldList = AddControl<TListBox>(this, STR("FieldList"), String(), 8, 8, 160, 224);
-    FieldList->SetMultiSelect(true);
-    AddButton(this, STR("AddAllButton"), STR("Add &all fields"), 8, STR("AddAllClick"));
-    AddButton(this, STR("DeleteButton"), STR("&Delete"), 40, STR("DeleteClick"));
-    TButton* close = AddButton(this, STR("CloseButton"), STR("Close"), 207, nullptr);
-    close->SetModalResult(mrOk);
-    close->SetCancel(true);
     FillList();
   }
 

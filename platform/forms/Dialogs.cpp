@@ -57,6 +57,15 @@ String MsgDlgButtonName(TMsgDlgBtn button) {
   return names[static_cast<int>(button)];
 }
 
+String ModalResultName(TModalResult result) {
+  if (result == mrNone) return STR("None");
+  for (int b = mbYes; b <= mbClose; ++b) {
+    const auto button = static_cast<TMsgDlgBtn>(b);
+    if (ModalResultOf(button) == result) return MsgDlgButtonName(button).substr(2);
+  }
+  return IntToStr(result);
+}
+
 TModalResult MessageDlg(const String& message, TMsgDlgType type, TMsgDlgButtons buttons,
                         int helpContext) {
   return UIDriver().MessageDlg(message, type, buttons, helpContext);

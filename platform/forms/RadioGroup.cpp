@@ -32,7 +32,6 @@ void TRadioGroup::SetItemIndex(int value) {
   if (value == FItemIndex) return;
   FItemIndex = value;
   Invalidate();
-  Click();
 }
 
 void TRadioGroup::SetColumns(int value) {

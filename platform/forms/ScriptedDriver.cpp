@@ -16,12 +16,12 @@ template <class T>
 T& Named(TCustomForm& form, StringView name) {
   TComponent* component = FindNamed(form, name);
   if (component == nullptr) {
-    throw EScriptError(form.ClassName() + STR(" has no component named ") + String(name));
+    throw EUserInput(form.ClassName() + STR(" has no control named ") + String(name));
   }
   auto* typed = dynamic_cast<T*>(component);
   if (typed == nullptr) {
-    throw EScriptError(String(name) + STR(" is a ") + component->ClassName() + STR(", not a ") +
-                       T::StaticClass().Name);
+    throw EUserInput(String(name) + STR(" is a ") + component->ClassName() + STR(", not a ") +
+                     T::StaticClass().Name);
   }
   return *typed;
 }
@@ -32,8 +32,8 @@ int EntryIndex(const TStringList& items, StringView text, StringView control) {
   }
   String known;
   for (int i = 0; i < items.Count(); ++i) known += (i > 0 ? STR(", ") : STR("")) + items.Strings(i);
-  throw EScriptError(String(control) + STR(" has no entry '") + String(text) + STR("' (") + known +
-                     STR(")"));
+  throw EUserInput(String(control) + STR(" has no entry '") + String(text) + STR("' (") + known +
+                   STR(")"));
 }
 
 const TStringList& EntriesOf(TCustomForm& form, StringView control) {
@@ -41,7 +41,7 @@ const TStringList& EntriesOf(TCustomForm& form, StringView control) {
   if (auto* list = dynamic_cast<TListBox*>(&c)) return *list->Items();
   if (auto* combo = dynamic_cast<TComboBox*>(&c)) return *combo->Items();
   if (auto* group = dynamic_cast<TRadioGroup*>(&c)) return *group->Items();
-  throw EScriptError(String(control) + STR(" is a ") + c.ClassName() + STR(" and has no entries"));
+  throw EUserInput(String(control) + STR(" is a ") + c.ClassName() + STR(" and has no entries"));
 }
 
 void ChooseEntry(TCustomForm& form, StringView control, int index) {
@@ -53,8 +53,7 @@ void ChooseEntry(TCustomForm& form, StringView control, int index) {
   } else if (auto* group = dynamic_cast<TRadioGroup*>(&c)) {
     UserInput::ClickRadioItem(*group, index);
   } else {
-    throw EScriptError(String(control) + STR(" is a ") + c.ClassName() +
-                       STR(" and has no entries"));
+    throw EUserInput(String(control) + STR(" is a ") + c.ClassName() + STR(" and has no entries"));
   }
 }
 
@@ -65,8 +64,38 @@ void ChooseEntry(TCustomForm& form, StringView control, int index) {
 TScript::TScript(String formClass) : FFormClass(std::move(formClass)) {}
 
 TScript& TScript::Add(String description, std::function<void(TCustomForm&)> action) {
-  FSteps.push_back({std::move(description), std::move(action)});
+  FSteps.push_back({std::move(description), std::move(action), FLine});
   return *this;
+}
+
+TScript& TScript::AtLine(int line) {
+  FLine = line;
+  return *this;
+}
+
+TScript& TScript::Answer(TModalResult result) {
+  FSteps.push_back({STR("Answer ") + ModalResultName(result), nullptr, FLine, result});
+  return *this;
+}
+
+TScript& TScript::Help(StringView control) {
+  String name(control);
+  return Add(STR("F1 on ") + name, [name](TCustomForm& f) {
+    UserInput::Focus(Named<TWinControl>(f, name));
+    UserInput::PressHelp(f);
+  });
+}
+
+TScript& TScript::Mark(StringView listBox, StringView item, bool selected) {
+  String name(listBox), entry(item);
+  return Add((selected ? STR("Select '") : STR("Unselect '")) + entry + STR("' in ") + name,
+             [name, entry, selected](TCustomForm& f) {
+               auto& list = Named<TListBox>(f, name);
+               UserInput::CheckReachable(list);
+               if (!list.MultiSelect()) throw EUserInput(name + STR(" is no multi-select list"));
+               const int index = EntryIndex(*list.Items(), entry, name);
+               if (list.Selected(index) != selected) UserInput::ClickListItem(list, index, true);
+             });
 }
 
 TScript& TScript::Click(StringView control) {
@@ -121,7 +150,7 @@ TScript& TScript::Replace(StringView control, StringView text) {
                } else if (auto* combo = dynamic_cast<TComboBox*>(&target)) {
                  combo->SelectAll();
                } else {
-                 throw EScriptError(name + STR(" has no text to replace"));
+                 throw EUserInput(name + STR(" has no text to replace"));
                }
                if (typed.empty()) {
                  UserInput::PressKey(f, VK_BACK);
@@ -177,6 +206,7 @@ TScript& TScript::Tick(StringView checkBox, bool checked) {
   String name(checkBox);
   return Add((checked ? STR("Tick ") : STR("Untick ")) + name, [name, checked](TCustomForm& f) {
     auto& box = Named<TCheckBox>(f, name);
+    UserInput::CheckReachable(box);  // a disabled box cannot be ticked, even to its own state
     if (box.Checked() != checked) UserInput::ClickCheckBox(box);
   });
 }
@@ -223,11 +253,22 @@ void TScriptedDriver::Expect(TScript script) {
   FScripts.push_back(std::move(script));
 }
 
+void TScriptedDriver::ExpectAll(TScript script) {
+  FStreaming = true;
+  FStream.assign(script.FSteps.begin(), script.FSteps.end());
+}
+
+int TScriptedDriver::UnusedLine() const {
+  if (!FAnswers.empty()) return FAnswers.front().Line;
+  return FStream.empty() ? 0 : FStream.front().Line;
+}
+
 void TScriptedDriver::Answer(TModalResult result) {
-  FAnswers.push_back(result);
+  FAnswers.push_back({STR("Answer ") + ModalResultName(result), nullptr, 0, result});
 }
 
 TModalResult TScriptedDriver::ShowModal(TCustomForm& form) {
+  if (FStreaming) return Modal(form, [&] { PlayStream(form); });
   if (FScripts.empty()) throw EScriptError(STR("No script for ") + form.ClassName());
   TScript script = std::move(FScripts.front());
   FScripts.pop_front();
@@ -236,14 +277,22 @@ TModalResult TScriptedDriver::ShowModal(TCustomForm& form) {
     throw EScriptError(STR("The script for ") + script.FFormClass + STR(" met ") +
                        form.ClassName());
   }
+  return Modal(form, [&] { Play(form, script); });
+}
+
+TModalResult TScriptedDriver::Modal(TCustomForm& form, const std::function<void()>& play) {
   form.BeginModal();
   try {
-    Play(form, script);
+    if (OnOpened) OnOpened(form);
+    play();
   } catch (...) {
+    if (OnClosing) OnClosing(form);
     form.EndModal();
+    FShown.push_back({form.ClassName(), form.Caption(), mrNone});
     throw;
   }
   const TModalResult result = form.ModalResult();
+  if (OnClosing) OnClosing(form);
   form.EndModal();
   FShown.push_back({form.ClassName(), form.Caption(), result});
   return result;
@@ -251,6 +300,25 @@ TModalResult TScriptedDriver::ShowModal(TCustomForm& form) {
 
 // One step per turn of the modal loop: the step, the idle paint, then the close request. An
 // exception from a handler is shown as the host shows it, and the dialog stays open.
+void TScriptedDriver::RunStep(TCustomForm& form, const TStep& step, const String& where) {
+  // A dialog that this step opens names its own steps; a close request is still this step's.
+  struct TRestore {
+    String& Current;
+    String Outer;
+    ~TRestore() { Current = std::move(Outer); }
+  } restore{FCurrentStep, FCurrentStep};
+  FCurrentStep = where + STR(" (") + step.Description + STR(")");
+  try {
+    step.Action(form);
+  } catch (const EUserInput& error) {
+    throw EScriptError(FCurrentStep + STR(": ") + error.Message());
+  } catch (const Exception& error) {
+    Application()->ShowException(error);
+  }
+  form.UpdateAll();
+  if (form.ModalResult() != mrNone) form.CloseModal();
+}
+
 void TScriptedDriver::Play(TCustomForm& form, const TScript& script) {
   const auto& steps = script.FSteps;
   size_t next = 0;
@@ -260,16 +328,7 @@ void TScriptedDriver::Play(TCustomForm& form, const TScript& script) {
                          IntToStr(static_cast<int64_t>(steps.size())) + STR(" steps"));
     }
     const auto& step = steps[next++];
-    try {
-      step.Action(form);
-    } catch (const EUserInput& error) {
-      throw EScriptError(form.ClassName() + STR(", step ") + IntToStr(static_cast<int64_t>(next)) +
-                         STR(" (") + step.Description + STR("): ") + error.Message());
-    } catch (const Exception& error) {
-      Application()->ShowException(error);
-    }
-    form.UpdateAll();
-    if (form.ModalResult() != mrNone) form.CloseModal();
+    RunStep(form, step, form.ClassName() + STR(", step ") + IntToStr(static_cast<int64_t>(next)));
   }
   if (next < steps.size()) {
     throw EScriptError(form.ClassName() + STR(" closed after step ") +
@@ -279,16 +338,47 @@ void TScriptedDriver::Play(TCustomForm& form, const TScript& script) {
   }
 }
 
+// A dialog opened by a step takes the following steps until it closes; then the steps go back
+// to the dialog below it.
+void TScriptedDriver::PlayStream(TCustomForm& form) {
+  bool closeBoxUsed = false;
+  while (form.ModalResult() == mrNone) {
+    if (FStream.empty()) {
+      if (closeBoxUsed) {
+        throw EScriptError(form.ClassName() + STR(" stays open after its close box"));
+      }
+      closeBoxUsed = true;
+      RunStep(form, {STR("close box"), [](TCustomForm& f) { UserInput::CloseWindow(f); }},
+              STR("end of script"));
+      continue;
+    }
+    const TStep step = std::move(FStream.front());
+    FStream.pop_front();
+    if (step.Action == nullptr) {
+      FAnswers.push_back(step);
+      continue;
+    }
+    RunStep(form, step, STR("line ") + IntToStr(step.Line));
+  }
+}
+
 TModalResult TScriptedDriver::MessageDlg(const String& message, TMsgDlgType type,
                                          TMsgDlgButtons buttons, int helpContext) {
+  if (FAnswers.empty() && !FStream.empty() && FStream.front().Action == nullptr) {
+    FAnswers.push_back(std::move(FStream.front()));
+    FStream.pop_front();
+  }
   TModalResult answer = mrNone;
   TMsgDlgBtn button;
   if (!FAnswers.empty()) {
-    answer = FAnswers.front();
+    const TStep given = std::move(FAnswers.front());
     FAnswers.pop_front();
+    answer = given.Answer;
     if (!ButtonOf(answer, buttons, button)) {
-      throw EScriptError(STR("The answer ") + IntToStr(answer) +
-                         STR(" is no button of the message box '") + message + STR("'"));
+      throw EScriptError(
+          (given.Line > 0 ? STR("line ") + IntToStr(given.Line) + STR(": ") : String()) +
+          STR("the answer ") + ModalResultName(answer) + STR(" is no button of the message box '") +
+          message + STR("'"));
     }
   } else {
     int choices = 0;
@@ -299,7 +389,8 @@ TModalResult TScriptedDriver::MessageDlg(const String& message, TMsgDlgType type
       }
     }
     if (choices != 1) {
-      throw EScriptError(STR("Nobody answered the message box '") + message + STR("'"));
+      throw EScriptError((FCurrentStep.empty() ? String() : FCurrentStep + STR(": ")) +
+                         STR("nobody answered the message box '") + message + STR("'"));
     }
   }
   FMessages.push_back({type, message, buttons, helpContext, answer});

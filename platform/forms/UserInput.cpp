@@ -108,6 +108,18 @@ void PressKey(TCustomForm& form, Char key) {
   if (key != 0) target->DefaultKeyPress(key);
 }
 
+void PressHelp(TCustomForm& form) {
+  if (!form.Showing()) throw EUserInput(form.Name() + STR(" is not showing"));
+  const TControl* c = form.ActiveControl();
+  if (c == nullptr) c = &form;
+  for (; c != nullptr; c = c->Parent()) {
+    if (c->HelpContext() != 0) {
+      Application()->HelpContext(c->HelpContext());
+      return;
+    }
+  }
+}
+
 namespace {
 
 Char FoldCase(Char c) {
@@ -199,7 +211,9 @@ void ClickRadioItem(TRadioGroup& group, int index) {
   CheckReachable(group);
   CheckIndex(index, group.Items()->Count(), group);
   FocusOnClick(group);
+  if (group.ItemIndex() == index) return;
   group.SetItemIndex(index);
+  group.Click();
 }
 
 void ClickCheckBox(TCheckBox& box) {

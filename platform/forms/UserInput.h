@@ -26,6 +26,9 @@ void Focus(TWinControl& control);
 // Tab moves the focus; otherwise the form sees the key first when KeyPreview is set, then the
 // control's OnKeyPress, then the control's own handling (typing).
 void PressKey(TCustomForm& form, Char key);
+// F1: help for the help context of the focused control, else of the nearest parent that has
+// one; nothing when none has.
+void PressHelp(TCustomForm& form);
 // Alt with a letter: the first showing, enabled control whose caption has that access key
 // (letter case ignored), in tab order: a label moves the focus to its FocusControl, a tab
 // switches to its page, a check box or a button is clicked, another control takes the focus.
