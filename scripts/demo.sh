@@ -41,3 +41,7 @@ echo "== No key field: the editor's message and exit status 1"
 status=0
 show sql generate --table orders --fields total || status=$?
 echo "(exit status $status)"
+
+echo
+echo "== The design-time package, loaded as a designer loads it: what its Register registers"
+show package info
