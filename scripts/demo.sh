@@ -79,3 +79,7 @@ echo "== The SQL scanner and generator on their own"
 show sql tables --sql 'select o.id, l.amount from orders o, "order lines" l where l.order_id = o.id'
 show sql generate --table 'order lines' --quoted-table --keys order_id,line --fields amount \
   --quote-fields
+
+echo
+echo "== The design-time package, loaded as a designer loads it: what its Register registers"
+show package info

@@ -14,3 +14,4 @@ void AddSqlCommands(CLI::App& app, CommandResult& result);
 void AddDbCommands(CLI::App& app, CommandResult& result);
 void AddFormCommands(CLI::App& app, CommandResult& result);
 void AddUpdateSqlCommands(CLI::App& app, CommandResult& result);
+void AddPackageCommands(CLI::App& app, CommandResult& result);

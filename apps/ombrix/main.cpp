@@ -3,15 +3,20 @@
 #include <iostream>
 
 #include "Commands.h"
+#include "PackageHost.h"
 
 int main(int argc, char** argv) {
   CLI::App app{"ombrix: design-time tools for the Ombrix data-access components"};
+  app.set_version_flag("--version", std::string("ombrix ") + OMBRIX_VERSION + " (" +
+                                        (kWideStrings ? "16" : "8") + "-bit strings)");
   app.require_subcommand(1);
+  UseInstalledLayouts();
   CommandResult result;
   AddSqlCommands(app, result);
   AddDbCommands(app, result);
   AddFormCommands(app, result);
   AddUpdateSqlCommands(app, result);
+  AddPackageCommands(app, result);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

@@ -4,8 +4,12 @@
 //   void Initialize();                               runs when the package is loaded
 //   void Finalize();                                 runs before it is unloaded
 //   const TPackageInfoTable* GetPackageInfoTable();  describes it
-//   void Register();                                 makes its registrations
+// and, under the unit-qualified name "<Unit>.Register", the Register procedure of each of its
+// units that has one (PackageRegisterSymbol). Optionally it exports
+//   const TPackageResourceTable* GetPackageResources();  its resources (bitmaps by name)
+#include <cstddef>
 #include <cstdint>
+#include <string>
 
 inline constexpr uint32_t pfDesignOnly = 1;
 inline constexpr uint32_t pfRunOnly = 2;
@@ -19,7 +23,24 @@ struct TPackageInfoTable {
   int UnitCount;
 };
 
+struct TPackageResource {
+  const char* Name;  // upper case, as resources are looked up
+  const unsigned char* Data;
+  size_t Size;
+};
+
+struct TPackageResourceTable {
+  const TPackageResource* Items;
+  int Count;
+};
+
 extern "C" {
 using TPackageProc = void (*)();
 using TGetPackageInfoTableProc = const TPackageInfoTable* (*)();
+using TGetPackageResourcesProc = const TPackageResourceTable* (*)();
+}
+
+// The exported name of a unit's Register procedure.
+inline std::string PackageRegisterSymbol(const std::string& unit) {
+  return unit + ".Register";
 }

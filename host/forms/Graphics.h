@@ -92,6 +92,9 @@ class TBitmap : public TPersistent {
   void SetPixel(int x, int y, TColor color);
   // Bits per pixel of the loaded image (24 for bitmaps made in code).
   int BitsPerPixel() const { return FBitsPerPixel; }
+  // The resource it was loaded from; empty for other bitmaps.
+  const String& ResourceName() const { return FResourceName; }
+  void SetResourceName(const String& value) { FResourceName = value; }
 
   bool Transparent() const { return FTransparent; }
   void SetTransparent(bool value) { FTransparent = value; }
@@ -109,6 +112,7 @@ class TBitmap : public TPersistent {
   int FWidth = 0;
   int FHeight = 0;
   int FBitsPerPixel = 24;
+  String FResourceName;
   std::vector<TColor> FPixels;  // row-major, top row first
   bool FTransparent = false;
   bool FTransparentColorSet = false;

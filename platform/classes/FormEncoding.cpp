@@ -55,6 +55,8 @@ size_t Utf8SequenceLength(std::string_view text, size_t i) {
   return extra + 1;
 }
 
+}  // namespace
+
 bool IsValidUtf8(std::string_view text) {
   for (size_t i = 0; i < text.size();) {
     if (static_cast<unsigned char>(text[i]) < 0x80) {
@@ -67,6 +69,8 @@ bool IsValidUtf8(std::string_view text) {
   }
   return true;
 }
+
+namespace {
 
 bool Printable(uint32_t c) {
   return c >= 32 && c <= 126;

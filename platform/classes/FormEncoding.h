@@ -14,6 +14,7 @@
 // Encoding (BOM, valid UTF-8, else Windows-1252) and the first line break of the file.
 TFormStyle DetectFormStyle(std::string_view bytes);
 
+bool IsValidUtf8(std::string_view text);
 // Unicode code point of a Windows-1252 byte (undefined bytes map to the same number).
 char16_t Cp1252ToUnicode(unsigned char byte);
 

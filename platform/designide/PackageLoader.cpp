@@ -15,6 +15,8 @@ String LastDlError() {
   return error != nullptr ? FromUtf8(error) : String(STR("unknown error"));
 }
 
+const TPackageResourceTable kNoResources{nullptr, 0};
+
 }  // namespace
 
 TPackage::TPackage(const std::filesystem::path& file) : FName(FromUtf8(file.stem().string())) {
@@ -24,12 +26,14 @@ TPackage::TPackage(const std::filesystem::path& file) : FName(FromUtf8(file.stem
     auto initialize = reinterpret_cast<TPackageProc>(Symbol("Initialize"));
     auto info = reinterpret_cast<TGetPackageInfoTableProc>(Symbol("GetPackageInfoTable"));
     FFinalize = reinterpret_cast<TPackageProc>(Symbol("Finalize"));
-    FRegister = reinterpret_cast<TPackageProc>(Symbol("Register"));
-    if (initialize == nullptr || info == nullptr || FFinalize == nullptr || FRegister == nullptr) {
-      Fail(file, STR("it does not export Initialize, Finalize, GetPackageInfoTable and Register"));
+    if (initialize == nullptr || info == nullptr || FFinalize == nullptr) {
+      Fail(file, STR("it does not export Initialize, Finalize and GetPackageInfoTable"));
     }
     FInfo = info();
     if (FInfo == nullptr) Fail(file, STR("it has no information record"));
+    auto resources = reinterpret_cast<TGetPackageResourcesProc>(Symbol("GetPackageResources"));
+    FResources = resources != nullptr ? resources() : nullptr;
+    if (FResources == nullptr) FResources = &kNoResources;
     initialize();
   } catch (...) {
     dlclose(FHandle);
@@ -46,7 +50,10 @@ TPackage::~TPackage() {
 void TPackage::Register() {
   BeginPackageRegistration(FName);
   try {
-    FRegister();
+    for (int i = 0; i < FInfo->UnitCount; ++i) {
+      const std::string symbol = PackageRegisterSymbol(FInfo->Units[i]);
+      if (auto proc = reinterpret_cast<TPackageProc>(Symbol(symbol.c_str()))) proc();
+    }
   } catch (...) {
     EndPackageRegistration();
     throw;

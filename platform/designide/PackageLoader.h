@@ -24,8 +24,11 @@ class TPackage {
   // The file name without folder and extension.
   const String& Name() const { return FName; }
   const TPackageInfoTable& Info() const { return *FInfo; }
-  // Calls the package's Register; what it registers belongs to the package. An exception ends
-  // Register and passes on; the registrations made before it stay until the package unloads.
+  // Its resources; an empty table when it has none.
+  const TPackageResourceTable& Resources() const { return *FResources; }
+  // Calls the Register of each unit that has one, in the order of the information record;
+  // what they register belongs to the package. An exception ends Register and passes on; the
+  // registrations made before it stay until the package unloads.
   void Register();
   // An exported symbol of the package, or null.
   void* Symbol(const char* name) const;
@@ -34,6 +37,6 @@ class TPackage {
   void* FHandle = nullptr;
   String FName;
   const TPackageInfoTable* FInfo = nullptr;
+  const TPackageResourceTable* FResources = nullptr;
   TPackageProc FFinalize = nullptr;
-  TPackageProc FRegister = nullptr;
 };

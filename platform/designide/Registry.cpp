@@ -24,6 +24,7 @@ struct TComponentEditorEntry {
 struct TPaletteRecord {
   TPaletteEntry Entry;
   String Package;
+  bool AddedClass;  // the class was not registered before; unloading the package drops it
 };
 
 struct TRegistry {
@@ -81,8 +82,9 @@ void DropPackage(std::vector<T>& list, const String& package) {
 void RegisterComponents(const String& page, const std::vector<const TClassInfo*>& classes) {
   for (const TClassInfo* cls : classes) {
     if (cls == nullptr) throw EComponentError(STR("No class to register on page ") + page);
+    const bool added = GetClass(cls->Name) != cls;
     RegisterClass(*cls);
-    Registry().Palette.push_back({{page, cls}, Registry().CurrentPackage});
+    Registry().Palette.push_back({{page, cls}, Registry().CurrentPackage, added});
   }
 }
 
@@ -180,7 +182,7 @@ void EndPackageRegistration() {
 void UnregisterPackage(const String& package) {
   TRegistry& r = Registry();
   for (const auto& record : r.Palette) {
-    if (record.Package == package) UnRegisterClass(*record.Entry.Class);
+    if (record.Package == package && record.AddedClass) UnRegisterClass(*record.Entry.Class);
   }
   DropPackage(r.Palette, package);
   DropPackage(r.ComponentEditors, package);
@@ -191,4 +193,30 @@ void UnregisterPackage(const String& package) {
 TDemandLoadState DemandLoadState(const String& package) {
   auto found = Registry().DemandLoad.find(package);
   return found == Registry().DemandLoad.end() ? dlDefault : found->second;
+}
+
+std::vector<TPaletteEntry> PackagePalette(const String& package) {
+  std::vector<TPaletteEntry> entries;
+  for (const auto& record : Registry().Palette) {
+    if (record.Package == package) entries.push_back(record.Entry);
+  }
+  return entries;
+}
+
+std::vector<TComponentEditorRegistration> PackageComponentEditors(const String& package) {
+  std::vector<TComponentEditorRegistration> list;
+  for (const auto& entry : Registry().ComponentEditors) {
+    if (entry.Package == package) list.push_back({entry.ComponentClass, entry.Editor.Class});
+  }
+  return list;
+}
+
+std::vector<TPropertyEditorRegistration> PackagePropertyEditors(const String& package) {
+  std::vector<TPropertyEditorRegistration> list;
+  for (const auto& entry : Registry().PropertyEditors) {
+    if (entry.Package == package) {
+      list.push_back({entry.Type, entry.ComponentClass, entry.Name, entry.Editor.Class});
+    }
+  }
+  return list;
 }

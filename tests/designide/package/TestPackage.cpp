@@ -63,6 +63,11 @@ void Finalize() {
   ShowMessage(STR("test package finalized"));
 }
 
+const TPackageResourceTable* GetPackageResources() {
+  static const TPackageResourceTable none{nullptr, 0};
+  return &none;
+}
+
 const TPackageInfoTable* GetPackageInfoTable() {
   static const char* const required[] = {"ombrix_host"};
   static const char* const units[] = {"TestPackage"};
@@ -70,10 +75,12 @@ const TPackageInfoTable* GetPackageInfoTable() {
   return &table;
 }
 
+void Register() __asm__("TestPackage.Register");
 void Register() {
   if (ISplashScreenServices* splash = SplashScreenServices()) {
     ForceDemandLoadState(dlDisable);
-    splash->AddPluginBitmap(STR("Test Suite 1.0"), LoadBitmapResource(STR("LOGO")));
+    splash->AddPluginBitmap(STR("Test Suite 1.0"),
+                            LoadBitmapResource(*GetPackageResources(), STR("LOGO")));
   }
   RegisterComponents(STR("Test"), {&TTestWidget::StaticClass()});
   RegisterComponentEditor(TTestWidget::StaticClass(), ComponentEditorClass<TTestWidgetEditor>());
