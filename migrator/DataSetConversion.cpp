@@ -42,7 +42,10 @@ void TBDE2Ombrix::CheckDataSet(TDataSet* dataSet) {
 
 void TBDE2Ombrix::UpdateDesignInfo(TComponent* oldComponent, TComponent* newComponent) {
   newComponent->SetDesignInfo(oldComponent->DesignInfo());
-  if (TComponent* owner = oldComponent->Owner(); owner != nullptr) {
+  TComponent* owner = oldComponent->Owner();
+  // Moves it to the end; one that stands there already stays, sparing its siblings the notice
+  // of a removal that is none.
+  if (owner != nullptr && owner->Components(owner->ComponentCount() - 1) != newComponent) {
     owner->RemoveComponent(newComponent);
     owner->InsertComponent(newComponent);
   }
