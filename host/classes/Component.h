@@ -14,6 +14,7 @@ inline constexpr TComponentState csWriting = 4;
 inline constexpr TComponentState csDestroying = 8;
 inline constexpr TComponentState csDesigning = 16;
 inline constexpr TComponentState csInline = 32;
+inline constexpr TComponentState csAncestor = 64;
 
 // A component owned by another is freed with it. Names are unique among the owner's components
 // (compared without regard to ASCII case) and must be identifiers (IsValidIdent, letters of
@@ -52,6 +53,10 @@ class TComponent : public TPersistent {
   // Marks a frame embedded in a form (`inline` in form files); it owns what it streams.
   void SetInline(bool value);
   bool IsInline() const { return (FComponentState & csInline) != 0; }
+  // Marks a component that an inherited form takes from its ancestor (`inherited` in form
+  // files); the designer neither renames nor deletes it there.
+  void SetAncestor(bool value);
+  bool IsAncestor() const { return (FComponentState & csAncestor) != 0; }
 
   // Asks to be told (Notification opRemove) when component is freed. Symmetric, as in the host.
   void FreeNotification(TComponent* component);

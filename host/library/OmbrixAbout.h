@@ -4,3 +4,13 @@
 #include "classes/TypInfo.h"
 
 const TTypeInfo& TypeInfoOmbrixAbout();
+
+// Adds the About pseudo-property to a class's description, at the builder's current position.
+template <class T, class Parent>
+TClassBuilder<T, Parent>& WithAbout(TClassBuilder<T, Parent>& builder) {
+  return builder
+      .Prop(
+          STR("About"), [](const T*) { return String(); }, [](T*, const String&) {},
+          &TypeInfoOmbrixAbout())
+      .StoredIf([](const T*) { return false; });
+}

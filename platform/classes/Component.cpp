@@ -120,6 +120,10 @@ void TComponent::SetInline(bool value) {
   SetComponentStateFlag(csInline, value);
 }
 
+void TComponent::SetAncestor(bool value) {
+  SetComponentStateFlag(csAncestor, value);
+}
+
 void TComponent::SetComponentStateFlag(TComponentState flag, bool on) {
   FComponentState = on ? (FComponentState | flag) : (FComponentState & ~flag);
 }

@@ -92,6 +92,7 @@ void TFormBuilder::ReadObject(const TFormObject& object, TComponent* parent, TCo
   }
   Begin(component, object);
   if (object.Kind == TFormObjectKind::okInline) component->SetInline(true);
+  if (object.Kind == TFormObjectKind::okInherited) component->SetAncestor(true);
   try {
     component->SetParentComponent(parent);
   } catch (const Exception& e) {

@@ -165,6 +165,11 @@ class TSync {
       }
     }
     RemoveGone();
+    // New components first, in their owner's order: a moved child must not pull its new
+    // parent ahead of the new components that stand before it.
+    for (TComponent* c : FOrder) {
+      if (FByComponent.count(c) == 0) Place(c);
+    }
     for (TComponent* c : FOrder) Place(c);
     for (TBinding& b : FBindings) {
       if (FByComponent.count(b.Component) == 0 || FNew.count(b.Component) > 0) continue;

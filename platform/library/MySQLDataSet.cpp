@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "library/AboutProperty.h"
 #include "library/DatabaseSession.h"
 #include "library/MySQLUpdateSQL.h"
+#include "library/OmbrixAbout.h"
 #include "library/ServerValues.h"
 
 const TClassInfo& TmySQLDataSet::StaticClass() {
@@ -15,6 +15,10 @@ const TClassInfo& TmySQLDataSet::StaticClass() {
         .Prop(STR("Database"), &T::Database, &T::SetDatabase)
         .Prop(STR("MaxRows"), &T::MaxRows, &T::SetMaxRows, nullptr, 100000)
         .Prop(STR("UpdateObject"), &T::UpdateObject, &T::SetUpdateObject)
+        .Prop(STR("Filter"), &T::Filter, &T::SetFilter)
+        .Prop(STR("Filtered"), &T::Filtered, &T::SetFiltered, nullptr, 0)
+        .Prop(STR("FilterOptions"), &T::FilterOptions, &T::SetFilterOptions,
+              &TypeInfoFilterOptions(), 0)
         .Prop(STR("Active"), &T::Active, &T::SetPublishedActive, nullptr, 0)
         .WrittenAs(&T::StoredActive);
     return WithAbout(builder).Build();

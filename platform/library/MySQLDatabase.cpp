@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "library/AboutProperty.h"
 #include "library/DatabaseSession.h"
 #include "library/MySQLDataSet.h"
+#include "library/OmbrixAbout.h"
 #include "library/SessionFactory.h"
 
 namespace {

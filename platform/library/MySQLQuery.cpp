@@ -1,8 +1,8 @@
 #include "library/MySQLQuery.h"
 
 #include "db/DataSource.h"
-#include "library/AboutProperty.h"
 #include "library/DatabaseSession.h"
+#include "library/OmbrixAbout.h"
 #include "library/ServerValues.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "library/MySQLStoredProc.h"
 
-#include "library/AboutProperty.h"
 #include "library/DatabaseSession.h"
+#include "library/OmbrixAbout.h"
 #include "library/ServerValues.h"
 
 namespace {

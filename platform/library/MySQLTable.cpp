@@ -1,7 +1,7 @@
 #include "library/MySQLTable.h"
 
-#include "library/AboutProperty.h"
 #include "library/DatabaseSession.h"
+#include "library/OmbrixAbout.h"
 #include "library/ServerValues.h"
 
 namespace {

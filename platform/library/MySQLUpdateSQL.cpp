@@ -1,7 +1,7 @@
 #include "library/MySQLUpdateSQL.h"
 
-#include "library/AboutProperty.h"
 #include "library/MySQLDataSet.h"
+#include "library/OmbrixAbout.h"
 
 const TTypeInfo& TypeInfoUpdateKind() {
   static const TTypeInfo info{TTypeKind::tkEnumeration,

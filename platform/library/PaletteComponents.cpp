@@ -1,6 +1,6 @@
 #include "library/PaletteComponents.h"
 
-#include "library/AboutProperty.h"
+#include "library/OmbrixAbout.h"
 
 const TTypeInfo& TypeInfoOmbrixAbout() {
   static const TTypeInfo info{TTypeKind::tkString, STR("TOmbrixAbout"), {}, nullptr};

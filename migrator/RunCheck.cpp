@@ -1,0 +1,133 @@
+#include "migrator/RunCheck.h"
+
+#include <unordered_map>
+#include <unordered_set>
+
+#include "migrator/ConversionTable.h"
+#include "rtl/Format.h"
+
+const Char* const SCannotRenameAncestor =
+    STR("Cannot rename %s: it was introduced in an ancestor form");
+const Char* const SCannotDeleteAncestor =
+    STR("Cannot delete %s: it was introduced in an ancestor form");
+const Char* const SNameTaken = STR("Cannot rename %s to %s: a component named %s already exists");
+const Char* const SMissingProperty = STR("Cannot convert %s: its class %s has no property %s");
+
+namespace {
+
+// The names of the owners touched by the run, as they will be at each step of it.
+class TNameBook {
+ public:
+  String Current(const TComponent& component) const {
+    const auto it = FRenamed.find(&component);
+    return it == FRenamed.end() ? component.Name() : it->second;
+  }
+
+  // A new component of owner takes name.
+  void Take(TComponent* owner, const String& name, const TComponent& renamed) {
+    if (name.empty()) return;
+    auto& names = Names(owner);
+    if (!names.insert(UpperCase(name)).second) {
+      throw EComponentError(Format(SNameTaken, {QualifiedName(renamed), name, name}));
+    }
+  }
+
+  void Rename(TComponent& component, const String& name) {
+    const String current = Current(component);
+    if (!current.empty()) Names(component.Owner()).erase(UpperCase(current));
+    Take(component.Owner(), name, component);
+    FRenamed[&component] = name;
+  }
+
+  // A new component takes the name its source had, which the source's rename freed.
+  void Release(TComponent* owner, const String& name) {
+    if (!name.empty()) Names(owner).insert(UpperCase(name));
+  }
+
+ private:
+  std::unordered_set<String>& Names(TComponent* owner) {
+    auto [it, added] = FNames.try_emplace(owner);
+    if (added && owner != nullptr) {
+      for (int i = 0; i < owner->ComponentCount(); ++i) {
+        const String& name = owner->Components(i)->Name();
+        if (!name.empty()) it->second.insert(UpperCase(name));
+      }
+    }
+    return it->second;
+  }
+
+  std::unordered_map<const TComponent*, std::unordered_set<String>> FNames;
+  std::unordered_map<const TComponent*, String> FRenamed;
+};
+
+void CheckNotAncestor(const TComponent& component, const Char* message) {
+  if (component.IsAncestor()) throw EComponentError(Format(message, {QualifiedName(component)}));
+}
+
+void CheckSourceProperty(const TDataSet& dataSet) {
+  const TConversion* conversion = FindConversion(dataSet);
+  if (conversion == nullptr) return;
+  const String property = SourcePropertyName(conversion->Source);
+  if (GetPropInfo(&dataSet, property) == nullptr) {
+    throw EComponentError(
+        Format(SMissingProperty, {QualifiedName(dataSet), dataSet.ClassName(), property}));
+  }
+}
+
+// The fields that move: the persistent ones (default fields go when the dataset closes).
+std::vector<TField*> MovingFields(const TDataSet& dataSet) {
+  std::vector<TField*> fields;
+  if (dataSet.Active() && dataSet.DefaultFields()) return fields;
+  for (int i = 0; i < dataSet.FieldCount(); ++i) fields.push_back(dataSet.Fields()[i]);
+  return fields;
+}
+
+}  // namespace
+
+String QualifiedName(const TComponent& component) {
+  const TComponent* owner = component.Owner();
+  if (owner == nullptr || owner->Name().empty()) return component.Name();
+  return owner->Name() + STR(".") + component.Name();
+}
+
+TComponent* HeldUpdateObject(const TDataSet& dataSet) {
+  if (GetPropInfo(&dataSet, STR("UpdateObject")) == nullptr) return nullptr;
+  return dynamic_cast<TComponent*>(GetObjectProp(&dataSet, STR("UpdateObject")));
+}
+
+String RepairedFieldName(const String& fieldName, const String& dataSetName) {
+  const StringView name(dataSetName);
+  const StringView field(fieldName);
+  if (!field.starts_with(name)) return fieldName;
+  const StringView rest = field.substr(name.size());
+  return rest.starts_with(name) ? String(rest) : fieldName;
+}
+
+void CheckConversions(const std::vector<TDataSet*>& dataSets, bool deleteSources) {
+  TNameBook book;
+  for (TDataSet* dataSet : dataSets) {
+    CheckNotAncestor(*dataSet, SCannotRenameAncestor);
+    CheckSourceProperty(*dataSet);
+    const String name = book.Current(*dataSet);
+    book.Rename(*dataSet, STR("Die_") + name);
+    book.Release(dataSet->Owner(), name);
+    for (TField* field : MovingFields(*dataSet)) {
+      const String fieldName = book.Current(*field);
+      const String repaired = RepairedFieldName(fieldName, name);
+      if (repaired != fieldName) book.Rename(*field, repaired);
+    }
+    TComponent* update = HeldUpdateObject(*dataSet);
+    if (update != nullptr && IsConvertibleUpdateObject(*update)) {
+      CheckNotAncestor(*update, SCannotRenameAncestor);
+      const String updateName = book.Current(*update);
+      book.Rename(*update, STR("Die_") + updateName);
+      book.Release(update->Owner(), updateName);
+    }
+  }
+  if (!deleteSources) return;
+  for (TDataSet* dataSet : dataSets) {
+    if (TComponent* update = HeldUpdateObject(*dataSet); update != nullptr) {
+      CheckNotAncestor(*update, SCannotDeleteAncestor);
+    }
+  }
+}
