@@ -23,6 +23,7 @@ class TQtDriver : public TUIDriver {
   std::function<void(QWidget& window, TCustomForm* form)> OnShown;
   // Opens a document or address; the desktop's handler by default. True on success.
   std::function<bool(const QString& document)> OpenDocument;
+  void SetMainWindow(QWidget* window) { FMainWindow = window; }
   // The innermost dialog shown, or null.
   TFormWindow* ActiveWindow() const { return FWindows.empty() ? nullptr : FWindows.back(); }
 
