@@ -74,10 +74,14 @@ void TInspector::Use(const String& property, const std::function<void(TPropertyE
 }
 
 void TInspector::Fill() {
-  // Widgets being removed must not commit what they hold.
+  // Widgets being removed (Qt deletes them later) must not commit what they hold, nor be
+  // found by the name of their property.
   for (int row = 0; row < rowCount(); ++row) {
     if (QWidget* cell = cellWidget(row, 1)) {
-      for (QObject* child : cell->findChildren<QObject*>()) child->blockSignals(true);
+      for (QObject* child : cell->findChildren<QObject*>()) {
+        child->blockSignals(true);
+        child->setObjectName(QString());
+      }
     }
   }
   clearContents();
