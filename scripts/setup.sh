@@ -2,7 +2,7 @@
 # Installs the build and test dependencies on Debian 12 (run as root). Does nothing when all are present.
 set -euo pipefail
 packages=(g++ ccache cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
-          mariadb-server mariadb-client libmariadb-dev jq)
+          mariadb-server mariadb-client libmariadb-dev jq qt6-base-dev xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -14,6 +14,8 @@ export OMBRIX_TEST_SOCKET="$OMBRIX_TEST_DIR/mysqld.sock"
 OMBRIX_TEST_PORT=$(cat "$OMBRIX_TEST_DIR/port")
 export OMBRIX_TEST_PORT
 
+# Widget tests draw offscreen; a display is never needed.
+export QT_QPA_PLATFORM=offscreen
 status=0
 for preset in ombrix18 ombrix8; do
   echo "=== tests of build/$preset ==="

@@ -83,6 +83,23 @@ class TStringProperty : public TPropertyEditor {
   void SetValue(const String& value) override;
 };
 
+// Integers, typed in decimal (or as the identifier of an integer constant, such as clBtnFace).
+class TIntegerProperty : public TPropertyEditor {
+  OMBRIX_CLASS(TIntegerProperty)
+  TPropertyAttributes GetAttributes() override;
+  // Raises EPropertyError "'x' is not a valid integer value" for anything else.
+  void SetValue(const String& value) override;
+};
+
+// Enumerations and Booleans: the members in a value list.
+class TEnumProperty : public TPropertyEditor {
+  OMBRIX_CLASS(TEnumProperty)
+  TPropertyAttributes GetAttributes() override;
+  // Raises EPropertyError "Invalid property value" for a name that is no member.
+  void SetValue(const String& value) override;
+  void GetValues(const TGetStrProc& proc) override;
+};
+
 // A reference to a component: the value is the component's name, the list offers every
 // component of the property's class that the designer knows.
 class TComponentProperty : public TPropertyEditor {

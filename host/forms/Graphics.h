@@ -1,6 +1,7 @@
 #pragma once
 // Colours, fonts, bitmaps and the drawing surface of controls.
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -153,6 +154,8 @@ struct TCanvasDrawing {
   int Height = 0;
   bool Transparent = false;
   TColor TransparentColor = clNone;
+  // A copy of the drawn bitmap, for drivers that show the drawing.
+  std::shared_ptr<const TBitmap> Bitmap;
 };
 
 // Measures text and draws on a control. Text metrics use a fixed cell per character, derived

@@ -137,6 +137,10 @@ TPropertyEditorClass FindPropertyEditorClass(const TClassInfo& componentClass,
   if (best != nullptr) return best->Editor;
   const TTypeInfo& type = *property.PropType;
   if (type.Kind == TTypeKind::tkString) return PropertyEditorClass<TStringProperty>();
+  if (type.Kind == TTypeKind::tkInteger || type.Kind == TTypeKind::tkInt64) {
+    return PropertyEditorClass<TIntegerProperty>();
+  }
+  if (type.Kind == TTypeKind::tkEnumeration) return PropertyEditorClass<TEnumProperty>();
   if (type.Kind == TTypeKind::tkClass && type.ClassType() != nullptr) {
     if (type.ClassType()->InheritsFrom(TComponent::StaticClass())) {
       return PropertyEditorClass<TComponentProperty>();

@@ -38,6 +38,8 @@ int TCanvas::TextHeight(StringView) const {
 
 void TCanvas::Draw(int x, int y, const TBitmap& bitmap) {
   if (FControl == nullptr) throw EInvalidOperation(STR("Canvas does not allow drawing"));
-  FControl->AddDrawing(
-      {x, y, bitmap.Width(), bitmap.Height(), bitmap.Transparent(), bitmap.TransparentColor()});
+  auto copy = std::make_shared<TBitmap>();
+  copy->Assign(&bitmap);
+  FControl->AddDrawing({x, y, bitmap.Width(), bitmap.Height(), bitmap.Transparent(),
+                        bitmap.TransparentColor(), std::move(copy)});
 }

@@ -242,10 +242,23 @@ void PopupMenuClick(TControl& control, TMenuItem& item) {
   if (item.GetParentMenu() != menu) {
     throw EUserInput(item.Name() + STR(" is not in the popup menu of ") + control.Name());
   }
+  ClickMenuItem(OpenPopupMenu(control), item);
+}
+
+TPopupMenu& OpenPopupMenu(TControl& control) {
+  CheckReachable(control);
+  TPopupMenu* menu = control.PopupMenu();
+  if (menu == nullptr || !menu->AutoPopup()) {
+    throw EUserInput(control.Name() + STR(" has no popup menu"));
+  }
   FocusOnClick(control);
   menu->SetPopupComponent(&control);
   menu->Popup(control.Left(), control.Top());
-  for (const TMenuItem* m = &item; m != nullptr && m != menu->Items(); m = m->ParentItem()) {
+  return *menu;
+}
+
+void ClickMenuItem(TPopupMenu& menu, TMenuItem& item) {
+  for (const TMenuItem* m = &item; m != nullptr && m != menu.Items(); m = m->ParentItem()) {
     if (!m->Visible() || !m->Enabled()) throw EUserInput(item.Name() + STR(" cannot be clicked"));
   }
   item.Click();

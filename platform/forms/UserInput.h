@@ -49,6 +49,10 @@ bool SelectTab(TPageControl& pages, TTabSheet& page);
 bool DragSplitter(TSplitter& splitter, int newSize);
 // Opens the control's popup menu (PopupComponent, OnPopup) and clicks the entry.
 void PopupMenuClick(TControl& control, TMenuItem& item);
+// The two halves of it for a driver that shows the menu in between: the opened menu, and a
+// click on one of its entries (raises EUserInput for an entry hidden or disabled on the way).
+TPopupMenu& OpenPopupMenu(TControl& control);
+void ClickMenuItem(TPopupMenu& menu, TMenuItem& item);
 // The close box of the window.
 void CloseWindow(TCustomForm& form);
 

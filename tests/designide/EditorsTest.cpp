@@ -43,8 +43,14 @@ class TLinked : public TComponent {
   String Caption() const { return FCaption; }
   void SetCaption(const String& value) { FCaption = value; }
   TParams* Params() const { return FParams.get(); }
+  int Size() const { return FSize; }
+  void SetSize(int value) { FSize = value; }
+  bool Shared() const { return FShared; }
+  void SetShared(bool value) { FShared = value; }
 
  private:
+  int FSize = 0;
+  bool FShared = false;
   TDataSource* FSource = nullptr;
   String FCaption;
   std::unique_ptr<TParams> FParams;
@@ -56,6 +62,8 @@ const TClassInfo& TLinked::StaticClass() {
                                      .Prop(STR("Caption"), &TLinked::Caption, &TLinked::SetCaption)
                                      .Prop(STR("Params"), &TLinked::Params, nullptr)
                                      .Prop(STR("Source"), &TLinked::Source, &TLinked::SetSource)
+                                     .Prop(STR("Size"), &TLinked::Size, &TLinked::SetSize)
+                                     .Prop(STR("Shared"), &TLinked::Shared, &TLinked::SetShared)
                                      .Build();
   return info;
 }
@@ -191,6 +199,26 @@ TEST_F(EditorsTest, EditOfAValueListStepsToTheNextValue) {
   editor.Edit();
   editor.Edit();
   EXPECT_EQ(editor.GetValue(), STR("small"));
+}
+
+TEST_F(EditorsTest, IntegersAndEnumerationsAreTypedAndRefuseWhatDoesNotFit) {
+  TFormDesigner designer(form1->Root());
+  auto* linked = static_cast<TLinked*>(Find(STR("Linked1")));
+  auto size = GetPropertyEditor(&designer, {linked}, STR("Size"));
+  size->SetValue(STR(" 3306 "));
+  EXPECT_EQ(linked->Size(), 3306);
+  EXPECT_THROW(size->SetValue(STR("33o6")), EPropertyError);
+  EXPECT_THROW(size->SetValue(String()), EPropertyError);
+  EXPECT_EQ(size->GetValue(), STR("3306"));
+  auto shared = GetPropertyEditor(&designer, {linked}, STR("Shared"));
+  EXPECT_TRUE(HasAttribute(shared->GetAttributes(), paValueList));
+  std::vector<String> values;
+  shared->GetValues([&](const String& v) { values.push_back(v); });
+  EXPECT_EQ(values, (std::vector<String>{STR("False"), STR("True")}));
+  shared->SetValue(STR("true"));
+  EXPECT_TRUE(linked->Shared());
+  EXPECT_THROW(shared->SetValue(STR("Yes")), EPropertyError);
+  EXPECT_EQ(designer.ModifiedCount(), 2);
 }
 
 TEST_F(EditorsTest, CollectionPropertyOpensTheCollectionEditor) {

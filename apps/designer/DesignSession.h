@@ -1,0 +1,67 @@
+#pragma once
+// The designer's open modules: form files opened together (references resolve across them),
+// one designer per form that remembers the form changed, new components from the palette, and
+// saving. The module services that editors ask for are this session's.
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "classes/FormSet.h"
+#include "designide/FormDesigner.h"
+#include "designide/FormSetServices.h"
+
+class TDesignSession;
+
+class TModuleDesigner : public TFormDesigner {
+ public:
+  TModuleDesigner(TDesignSession& session, TFormModule& module);
+  void Modified() override;
+  TFormModule& Module() const { return FModule; }
+  bool IsModified() const { return FModified; }
+  void SetModified(bool value) { FModified = value; }
+
+ private:
+  TDesignSession& FSession;
+  TFormModule& FModule;
+  bool FModified = false;
+};
+
+// The design position of a component: DesignInfo holds left in its low and top in its high
+// 16 bits.
+struct TDesignPos {
+  int X = 0;
+  int Y = 0;
+};
+TDesignPos DesignPos(const TComponent& component);
+int32_t DesignInfoOf(TDesignPos pos);
+
+class TDesignSession {
+ public:
+  TDesignSession();
+  ~TDesignSession();
+  TDesignSession(const TDesignSession&) = delete;
+  TDesignSession& operator=(const TDesignSession&) = delete;
+
+  // Raises EFormError (with file, line and column) when the file does not load.
+  TFormModule& Open(const std::filesystem::path& file);
+  int ModuleCount() const { return FForms.ModuleCount(); }
+  TFormModule& Module(int index) const { return FForms.Modules(index); }
+  TModuleDesigner& DesignerOf(const TFormModule& module) const;
+  // The module whose root owns the component (or is it), or null.
+  TFormModule* ModuleOf(const TComponent* component) const;
+  // A new component of the class, owned by the module's root, named after its class
+  // ("mySQLQuery1" for TmySQLQuery), at the position.
+  TComponent& AddComponent(TFormModule& module, const TClassInfo& cls, TDesignPos pos);
+  // Writes the form file atomically; the module is no longer modified.
+  void Save(TFormModule& module);
+
+  // Called after any change of a module (through its designer).
+  std::function<void(TFormModule&)> OnModified;
+
+ private:
+  friend class TModuleDesigner;
+  TFormSet FForms;
+  TFormSetServices FServices{FForms};
+  std::map<const TFormModule*, std::unique_ptr<TModuleDesigner>> FDesigners;
+};
