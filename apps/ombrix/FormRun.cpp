@@ -29,11 +29,7 @@ namespace {
 
 // Registration comes before the settings are installed, so that the member order holds.
 TConnectionOverride RegisterAndSettle(const TConnectionFlags& flags) {
-  RegisterClassesUnit();
-  RegisterDBClasses();
-  RegisterForeignClasses();
-  RegisterLibraryClasses();
-  RegisterFormsClasses();
+  RegisterFormClasses();
   return ConnectionSettings(flags);
 }
 
@@ -46,6 +42,14 @@ void ReportFormError(const std::string& file, const std::exception& e) {
 }
 
 }  // namespace
+
+void RegisterFormClasses() {
+  RegisterClassesUnit();
+  RegisterDBClasses();
+  RegisterForeignClasses();
+  RegisterLibraryClasses();
+  RegisterFormsClasses();
+}
 
 int RunVerb(const std::function<int()>& body) {
   try {

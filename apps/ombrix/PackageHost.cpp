@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "FormFiles.h"
+#include "FormRun.h"
 #include "forms/Form.h"
 #include "forms/Forms.h"
 #include "library/LibraryClasses.h"
@@ -42,9 +42,7 @@ std::unique_ptr<TPackage> LoadDesignPackage(const std::string& name) {
     throw EPackageError(FromUtf8("No package " + chosen + " in this build (" +
                                  (kWideStrings ? "16" : "8") + "-bit strings); it has " + known));
   }
-  RegisterHostClasses();
-  RegisterFormsClasses();
-  RegisterLibraryClasses();
+  RegisterFormClasses();
   auto package = std::make_unique<TPackage>(PackageDirectory() / (chosen + ".so"));
   package->Register();
   return package;
