@@ -2,6 +2,7 @@
 // Descriptions of a dataset's indexes, filled by the dataset itself (Update) or given in a form
 // file.
 #include <cstdint>
+#include <functional>
 
 #include "classes/Sets.h"
 #include "db/DefCollection.h"
@@ -57,9 +58,16 @@ class TIndexDefs : public TDefCollection {
   // The first ascending, non-expression index whose Fields equal fields, else the first whose
   // Fields begin with them (whole names); null when none. Updates the definitions first.
   TIndexDef* GetIndexForFields(StringView fields, bool caseInsensitive = false);
-  // As GetIndexForFields, but raises the database error "No index for fields 'X'".
+  // The index a stored field list stands for: the first whose Fields equal fields, else the
+  // first whose Fields begin with them (whole names), descending ones included. Raises the
+  // database error "No index for fields 'X'" when none does.
   TIndexDef* FindIndexForFields(StringView fields);
 
  protected:
   void DoUpdate() override;
+
+ private:
+  // Of the usable indexes, the first whose Fields equal fields, else the first beginning with
+  // them; null for an empty list. Updates the definitions first.
+  TIndexDef* Match(StringView fields, const std::function<bool(const TIndexDef&)>& usable);
 };

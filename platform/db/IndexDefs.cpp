@@ -104,24 +104,19 @@ TIndexDef* TIndexDefs::Find(StringView name) const {
   return Items(i);
 }
 
-TIndexDef* TIndexDefs::GetIndexForFields(StringView fields, bool caseInsensitive) {
+TIndexDef* TIndexDefs::Match(StringView fields,
+                             const std::function<bool(const TIndexDef&)>& usable) {
   Update();
-  auto usable = [&](const TIndexDef* def) {
-    if (InSet(def->Options(), TIndexOption::ixDescending) ||
-        InSet(def->Options(), TIndexOption::ixExpression)) {
-      return false;
-    }
-    return !caseInsensitive || InSet(def->Options(), TIndexOption::ixCaseInsensitive);
-  };
+  if (fields.empty()) return nullptr;
   // An exact match wins over an index that merely starts with the fields.
   for (int i = 0; i < Count(); ++i) {
     TIndexDef* def = Items(i);
-    if (usable(def) && SameText(def->Fields(), fields)) return def;
+    if (usable(*def) && SameText(def->Fields(), fields)) return def;
   }
   for (int i = 0; i < Count(); ++i) {
     TIndexDef* def = Items(i);
     const String& have = def->Fields();
-    if (!usable(def) || have.size() <= fields.size()) continue;
+    if (!usable(*def) || have.size() <= fields.size()) continue;
     if (SameText(StringView(have).substr(0, fields.size()), fields) && have[fields.size()] == ';') {
       return def;
     }
@@ -129,8 +124,18 @@ TIndexDef* TIndexDefs::GetIndexForFields(StringView fields, bool caseInsensitive
   return nullptr;
 }
 
+TIndexDef* TIndexDefs::GetIndexForFields(StringView fields, bool caseInsensitive) {
+  return Match(fields, [&](const TIndexDef& def) {
+    if (InSet(def.Options(), TIndexOption::ixDescending) ||
+        InSet(def.Options(), TIndexOption::ixExpression)) {
+      return false;
+    }
+    return !caseInsensitive || InSet(def.Options(), TIndexOption::ixCaseInsensitive);
+  });
+}
+
 TIndexDef* TIndexDefs::FindIndexForFields(StringView fields) {
-  TIndexDef* def = GetIndexForFields(fields);
+  TIndexDef* def = Match(fields, [](const TIndexDef&) { return true; });
   if (def == nullptr) {
     DatabaseError(STR("No index for fields '") + String(fields) + STR("'"), DataSet());
   }

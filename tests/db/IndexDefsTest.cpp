@@ -35,6 +35,10 @@ TEST(IndexDefs, FindIndexForFieldsPrefersExactThenWholeNamePrefix) {
   EXPECT_EQ(defs->GetIndexForFields(STR("ODate")), nullptr);
   EXPECT_EQ(defs->GetIndexForFields(STR("upper(Note)")), nullptr);
   EXPECT_EQ(defs->GetIndexForFields(STR("Cust"), true)->Name(), STR("ByCustExact"));
+  // A stored field list still finds the descending index it came from.
+  EXPECT_EQ(defs->FindIndexForFields(STR("odate"))->Name(), STR("ByDateDesc"));
+  EXPECT_THROW(defs->FindIndexForFields(STR("upper(Note)")), EDatabaseError);
+  EXPECT_THROW(defs->FindIndexForFields(String()), EDatabaseError);
   try {
     defs->FindIndexForFields(STR("Note"));
     FAIL();

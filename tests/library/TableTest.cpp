@@ -63,6 +63,19 @@ TEST_F(LibraryTest, RowsFollowTheCurrentIndex) {
   EXPECT_THROW(table->SetTableName(STR("orders")), EDatabaseError);  // while open
 }
 
+TEST_F(LibraryTest, IndexNameAndIndexFieldNamesReplaceEachOther) {
+  TmySQLTable* table = NewTable(STR("customers"), NewDatabase(false));
+  table->SetIndexFieldNames(STR("name"));
+  table->SetIndexName(STR("by city"));
+  EXPECT_EQ(table->IndexFieldNames(), String());
+  // Even an empty field list takes the place of the index name.
+  table->SetIndexFieldNames(String());
+  EXPECT_EQ(table->IndexName(), String());
+  table->SetIndexName(STR("by city"));
+  table->SetIndexName(String());
+  EXPECT_EQ(table->IndexFieldNames(), String());
+}
+
 TEST_F(LibraryTest, ServerValuesBecomeFieldValues) {
   TmySQLTable* table = NewTable(STR("orders"), NewDatabase());
   table->Open();
