@@ -4,7 +4,9 @@
 #include "comp/AboutProperty.h"
 #include "comp/DataSourceProperty.h"
 #include "comp/DatabaseEditor.h"
+#include "comp/MigrateExecuteProperty.h"
 #include "comp/ServerNameProperties.h"
+#include "comp/TableFieldLinkProperty.h"
 #include "comp/UpdateSQLEditor.h"
 #include "db/DataSource.h"
 #include "designide/Registry.h"
@@ -16,6 +18,7 @@
 #include "library/MySQLUpdateSQL.h"
 #include "library/OmbrixAbout.h"
 #include "library/PaletteComponents.h"
+#include "migrator/BDE2Ombrix.h"
 #include "rtl/Format.h"
 #if !OMBRIX_OLDEST_HOST
 #include "comp/ParamsProperty.h"
@@ -50,8 +53,8 @@ void Register() {
       {&TmySQLDatabase::StaticClass(), &TmySQLTable::StaticClass(), &TmySQLQuery::StaticClass(),
        &TmySQLStoredProc::StaticClass(), &TmySQLDirectQuery::StaticClass(),
        &TmySQLUpdateSQL::StaticClass(), &TMySQLMacroQuery::StaticClass(),
-       &TMySQLBatchExecute::StaticClass(), &TMySQLMonitor::StaticClass(),
-       &TmySQLDump::StaticClass(), &TMySQLTools::StaticClass()});
+       &TBDE2Ombrix::StaticClass(), &TMySQLBatchExecute::StaticClass(),
+       &TMySQLMonitor::StaticClass(), &TmySQLDump::StaticClass(), &TMySQLTools::StaticClass()});
   RegisterComponentEditor(TmySQLDatabase::StaticClass(),
                           ComponentEditorClass<TMySQLDatabaseEditor>());
 #if !OMBRIX_OLDEST_HOST
@@ -74,8 +77,12 @@ void RegisterPropertyEditors() {
                          PropertyEditorClass<TmySQLIndexFieldNamesPropertyEditor>());
   RegisterPropertyEditor(TypeInfoClassOf<TDataSource>(), table, STR("MasterSource"),
                          PropertyEditorClass<TmySQLDataSourcePropertyEditor>());
+  RegisterPropertyEditor(TypeInfoString(), table, STR("MasterFields"),
+                         PropertyEditorClass<TmySQLTableFieldLinkProperty>());
   RegisterPropertyEditor(TypeInfoOmbrixAbout(), nullptr, String(),
                          PropertyEditorClass<TAboutProperty>());
+  RegisterPropertyEditor(TypeInfoBoolean(), &TBDE2Ombrix::StaticClass(), STR("Execute"),
+                         PropertyEditorClass<TMigrateExecutePropertyEditor>());
   RegisterPropertyEditor(TypeInfoString(), storedProc, STR("ProcedureName"),
                          PropertyEditorClass<TmySQLStoredProcNamePropertyEditor>());
   RegisterPropertyEditor(TypeInfoString(), database, STR("ConnectionCharacterSet"),

@@ -79,7 +79,7 @@ TEST_P(PackageRegistration, PaletteAndEditorsInOrder) {
   }
   EXPECT_EQ(classes, Names({"TmySQLDatabase", "TmySQLTable", "TmySQLQuery", "TmySQLStoredProc",
                             "TmySQLDirectQuery", "TmySQLUpdateSQL", "TMySQLMacroQuery",
-                            "TMySQLBatchExecute", "TMySQLMonitor", "TmySQLDump", "TMySQLTools"}));
+                            "TBDE2Ombrix", "TMySQLBatchExecute", "TMySQLMonitor", "TmySQLDump", "TMySQLTools"}));
 
   std::vector<std::pair<String, String>> componentEditors;
   for (const auto& r : PackageComponentEditors(package->Name())) {
@@ -106,7 +106,10 @@ TEST_P(PackageRegistration, PaletteAndEditorsInOrder) {
        STR("TmySQLIndexFieldNamesPropertyEditor")},
       {STR("TDataSource"), STR("TmySQLTable"), STR("MasterSource"),
        STR("TmySQLDataSourcePropertyEditor")},
+      {STR("string"), STR("TmySQLTable"), STR("MasterFields"),
+       STR("TmySQLTableFieldLinkProperty")},
       {STR("TOmbrixAbout"), STR(""), STR(""), STR("TAboutProperty")},
+      {STR("Boolean"), STR("TBDE2Ombrix"), STR("Execute"), STR("TMigrateExecutePropertyEditor")},
       {STR("string"), STR("TmySQLStoredProc"), STR("ProcedureName"),
        STR("TmySQLStoredProcNamePropertyEditor")},
       {STR("string"), STR("TmySQLDatabase"), STR("ConnectionCharacterSet"),
@@ -130,6 +133,9 @@ TEST_P(PackageRegistration, TheDesignerFindsTheEditors) {
   const TClassInfo& table = TmySQLTable::StaticClass();
   EXPECT_EQ(editorFor(table, "TableName"), STR("TmySQLTableNamePropertyEditor"));
   EXPECT_EQ(editorFor(table, "MasterSource"), STR("TmySQLDataSourcePropertyEditor"));
+  EXPECT_EQ(editorFor(table, "MasterFields"), STR("TmySQLTableFieldLinkProperty"));
+  EXPECT_EQ(editorFor(*GetClass(STR("TBDE2Ombrix")), "Execute"),
+            STR("TMigrateExecutePropertyEditor"));
   EXPECT_EQ(editorFor(TmySQLDatabase::StaticClass(), "DatabaseName"), STR("TStringProperty"));
   EXPECT_EQ(editorFor(TmySQLStoredProc::StaticClass(), "Params"),
             oldest ? STR("TCollectionProperty") : STR("TMySQLSPParamsProperty"));
@@ -164,8 +170,8 @@ TEST_P(PackageRegistration, SplashEntryOnlyWhereTheDesignerHasASplashScreen) {
   auto package = Load(GetParam());
   EXPECT_EQ(splash.Captions.size(), IsOldest(GetParam()) ? 0u : 1u);  // nothing new
   EXPECT_EQ(DemandLoadState(package->Name()), dlDefault);
-  EXPECT_EQ(PackagePalette(package->Name()).size(), 11u);
-  EXPECT_EQ(PackagePropertyEditors(package->Name()).size(), IsOldest(GetParam()) ? 8u : 9u);
+  EXPECT_EQ(PackagePalette(package->Name()).size(), 12u);
+  EXPECT_EQ(PackagePropertyEditors(package->Name()).size(), IsOldest(GetParam()) ? 10u : 11u);
 }
 
 TEST_P(PackageRegistration, PalettePicturesAreResourcesOfThePackage) {
