@@ -8,6 +8,6 @@
 
 using TLoadedPackage = TPackage;
 
-// The given file, else the package built beside this program (lib/ next to bin/). Raises
+// The given file, else the package built beside this program (lib/ombrix/ next to bin/). Raises
 // EPackageError naming the file when it cannot be loaded.
 std::unique_ptr<TLoadedPackage> LoadDesignPackage(const std::optional<std::string>& file);

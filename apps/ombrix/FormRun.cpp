@@ -4,10 +4,8 @@
 #include <iostream>
 
 #include "Commands.h"
+#include "FormClasses.h"
 #include "classes/FormErrors.h"
-#include "db/DBClasses.h"
-#include "foreign/ForeignClasses.h"
-#include "forms/Forms.h"
 #include "library/LibraryClasses.h"
 
 TConnectionOverride ConnectionSettings(const TConnectionFlags& flags) {
@@ -42,14 +40,6 @@ void ReportFormError(const std::string& file, const std::exception& e) {
 }
 
 }  // namespace
-
-void RegisterFormClasses() {
-  RegisterClassesUnit();
-  RegisterDBClasses();
-  RegisterForeignClasses();
-  RegisterLibraryClasses();
-  RegisterFormsClasses();
-}
 
 int RunVerb(const std::function<int()>& body) {
   try {

@@ -27,9 +27,6 @@ class ERunFailed : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Every class a form may hold: the host's, the foreign stand-ins, the library's, the controls.
-void RegisterFormClasses();
-
 // Runs a verb's body and returns its exit status; any error is printed as "ombrix: message"
 // and gives 1. Usage errors of the command line pass through.
 int RunVerb(const std::function<int()>& body);

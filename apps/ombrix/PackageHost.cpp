@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "FormRun.h"
+#include "FormClasses.h"
 #include "forms/Form.h"
 #include "forms/Forms.h"
 #include "library/LibraryClasses.h"
