@@ -11,7 +11,8 @@ scripts/build.sh ombrix18
 work=$(mktemp -d /tmp/ombrix-shots.XXXXXX)
 trap 'scripts/mariadb-server.sh stop "$work"; rm -rf "$work"' EXIT
 scripts/mariadb-server.sh start "$work"
-mariadb --no-defaults --socket="$work/mysqld.sock" -uroot <samples/shop.sql
+mariadb --no-defaults --socket="$work/mysqld.sock" -uroot -e "CREATE DATABASE shop"
+mariadb --no-defaults --socket="$work/mysqld.sock" -uroot shop <samples/shop.sql
 
 # The designer saves nothing here, but works on a copy all the same.
 cp samples/ShopData.dfm samples/ShopData.pas "$work/"
