@@ -83,3 +83,29 @@ show sql generate --table 'order lines' --quoted-table --keys order_id,line --fi
 echo
 echo "== The design-time package, loaded as a designer loads it: what its Register registers"
 show package info
+
+echo
+echo "== The package's editors on the forms, found through what Register registered"
+cat >"$work/OrderLines.dfm" <<'DFM'
+object OrderLines: TOrderLines
+  OldCreateOrder = False
+  Height = 150
+  Width = 215
+  object tLines: TmySQLTable
+    Database = ShopData.ShopDb
+    TableName = 'order lines'
+    MasterSource = ShopData.dsOrders
+    Left = 24
+    Top = 16
+  end
+end
+DFM
+forms=("$work/ShopData.dfm" "$work/OrderLines.dfm")
+show verbs "${forms[@]}" --object qOrders
+echo "-- drop-downs of the object inspector: the table names, and the master sources of both forms"
+show values "${forms[@]}" --object tLines --property TableName "${here[@]}"
+show values "${forms[@]}" --object tLines --property MasterSource
+echo "-- the SQL editor of qOrders, driven by a dialog script (one user action per line)"
+printf 'type mmSQL select * from customers\nclick OkButton\n' | tee "$work/sql.txt"
+show verb "${forms[@]}" --object qOrders --index 1 --script "$work/sql.txt" "${here[@]}" --connect \
+  --json | jq -c '{dialogs: [.dialogs[] | {class, result, sql: .closed.mmSQL.text}], modified}'

@@ -15,3 +15,4 @@ void AddDbCommands(CLI::App& app, CommandResult& result);
 void AddFormCommands(CLI::App& app, CommandResult& result);
 void AddUpdateSqlCommands(CLI::App& app, CommandResult& result);
 void AddPackageCommands(CLI::App& app, CommandResult& result);
+void AddEditorCommands(CLI::App& app, CommandResult& result);

@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
   AddFormCommands(app, result);
   AddUpdateSqlCommands(app, result);
   AddPackageCommands(app, result);
+  AddEditorCommands(app, result);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
