@@ -107,5 +107,16 @@ show values "${forms[@]}" --object tLines --property TableName "${here[@]}"
 show values "${forms[@]}" --object tLines --property MasterSource
 echo "-- the SQL editor of qOrders, driven by a dialog script (one user action per line)"
 printf 'type mmSQL select * from customers\nclick OkButton\n' | tee "$work/sql.txt"
-show verb "${forms[@]}" --object qOrders --index 1 --script "$work/sql.txt" "${here[@]}" --connect \
-  --json | jq -c '{dialogs: [.dialogs[] | {class, result, sql: .closed.mmSQL.text}], modified}'
+sql_verb=(verb "${forms[@]}" --object qOrders --index 1 --script "$work/sql.txt" "${here[@]}"
+  --connect --json)
+command_line "${sql_verb[@]}"
+"$ombrix" "${sql_verb[@]}" | jq -c '{dialogs: [.dialogs[] | {class, result, sql: .closed.mmSQL.text}], modified}'
+echo "-- the field link designer on tLines.MasterFields: order_id joined with the master's id"
+printf 'choose DetailList order_id\nchoose MasterList id\nclick AddButton\nclick Button1\n' |
+  tee "$work/link.txt"
+link_edit=(edit "${forms[@]}" --object tLines --property MasterFields --script "$work/link.txt"
+  "${here[@]}" --write --json)
+command_line "${link_edit[@]}"
+"$ombrix" "${link_edit[@]}" |
+  jq -c '{dialogs: [.dialogs[] | {class, result, joined: .closed.BindList.items}], modified}'
+grep -E 'MasterFields|IndexFieldNames|IndexName' "$work/OrderLines.dfm"
