@@ -2,23 +2,7 @@
 # The editor verbs against the private test server (OMBRIX_TEST_SOCKET): verbs as the context
 # menu shows them, a verb's dialog driven by a script, drop-down values, an ellipsis editor, and
 # the failures that write nothing.
-set -uo pipefail
-ombrix=${1:?path of ombrix}
-: "${OMBRIX_TEST_SOCKET:?run through scripts/test.sh}"
-export LC_ALL=C.UTF-8
-db="ombrix_editors_$$"
-work=$(mktemp -d)
-sql() { mariadb --no-defaults -S "$OMBRIX_TEST_SOCKET" -uroot "$@"; }
-trap 'sql -e "DROP DATABASE IF EXISTS $db"; rm -rf "$work"' EXIT
-failed=0
-check() {
-  [ "$2" = "$3" ] || {
-    echo "FAIL: $1: got [$2], want [$3]" >&2
-    failed=1
-  }
-}
-
-sql -e "CREATE DATABASE $db" || exit 1
+source "$(dirname "$0")/lib/server_test.sh" editors "$@"
 sql "$db" <<'SQL' || exit 1
 CREATE TABLE products (id INT PRIMARY KEY, name VARCHAR(20));
 CREATE TABLE items (product INT, pos INT, PRIMARY KEY (product, pos));

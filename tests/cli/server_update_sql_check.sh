@@ -1,23 +1,7 @@
 #!/usr/bin/env bash
 # `ombrix update-sql --check` against the private test server: each statement prepared, never
 # run; quoted names accepted; a missing column reported with the server's message and exit 1.
-set -uo pipefail
-ombrix=${1:?path of ombrix}
-: "${OMBRIX_TEST_SOCKET:?run through scripts/test.sh}"
-export LC_ALL=C.UTF-8
-db="ombrix_check_$$"
-work=$(mktemp -d)
-sql() { mariadb --no-defaults -S "$OMBRIX_TEST_SOCKET" -uroot "$@"; }
-trap 'sql -e "DROP DATABASE IF EXISTS $db"; rm -rf "$work"' EXIT
-failed=0
-check() {
-  [ "$2" = "$3" ] || {
-    echo "FAIL: $1: got [$2], want [$3]" >&2
-    failed=1
-  }
-}
-
-sql -e "CREATE DATABASE $db" || exit 1
+source "$(dirname "$0")/lib/server_test.sh" check "$@"
 sql "$db" <<'SQL' || exit 1
 CREATE TABLE orders (id INT PRIMARY KEY, customer INT, total INT);
 CREATE TABLE customers (id INT PRIMARY KEY, name VARCHAR(20));
