@@ -47,7 +47,7 @@ TEST(PropertySnapshot, GivesBackWhatItWasGiven) {
   EXPECT_EQ(back[7].Value.CollectionItems[0].Order, 3);
   EXPECT_FALSE(back[7].Value.CollectionItems[1].Order.has_value());
   EXPECT_EQ(back[7].Value.CollectionItems[1].ItemClass, STR("TParam"));
-  EXPECT_TRUE(TPropertySnapshot({}).Properties().empty());
+  EXPECT_TRUE(TPropertySnapshot(TFormProperties{}).Properties().empty());
   EXPECT_EQ(TPropertySnapshot(given), TPropertySnapshot(EveryKind()));
   TFormProperties changed = EveryKind();
   changed[4].Value.Names.pop_back();
