@@ -22,7 +22,7 @@ int32_t DesignInfoOf(TDesignPos pos) {
   return static_cast<int32_t>(x | (y << 16));
 }
 
-TDesignSession::TDesignSession() {
+TDesignSession::TDesignSession(const TConnectionFlags& flags) : FRun(flags) {
   SetBorlandIDEServices(&FServices);
 }
 
@@ -31,7 +31,7 @@ TDesignSession::~TDesignSession() {
 }
 
 TFormModule& TDesignSession::Open(const std::filesystem::path& file) {
-  TFormModule& module = FForms.Open(file);
+  TFormModule& module = FRun.Forms().Open(file);
   FDesigners[&module] = std::make_unique<TModuleDesigner>(*this, module);
   return module;
 }
@@ -42,7 +42,7 @@ TModuleDesigner& TDesignSession::DesignerOf(const TFormModule& module) const {
 
 TFormModule* TDesignSession::ModuleOf(const TComponent* component) const {
   for (const TComponent* c = component; c != nullptr; c = c->Owner()) {
-    if (TFormModule* module = FForms.FindModule(c)) return module;
+    if (TFormModule* module = FRun.Forms().FindModule(c)) return module;
   }
   return nullptr;
 }

@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 
+#include "FormRun.h"
 #include "classes/FormSet.h"
 #include "designide/FormDesigner.h"
 #include "designide/FormSetServices.h"
@@ -38,15 +39,17 @@ int32_t DesignInfoOf(TDesignPos pos);
 
 class TDesignSession {
  public:
-  TDesignSession();
+  // Every class a form may hold is registered; the flags and OMBRIX_PASSWORD are the settings
+  // of every connection made in the session, never written to a form.
+  explicit TDesignSession(const TConnectionFlags& flags = {});
   ~TDesignSession();
   TDesignSession(const TDesignSession&) = delete;
   TDesignSession& operator=(const TDesignSession&) = delete;
 
   // Raises EFormError (with file, line and column) when the file does not load.
   TFormModule& Open(const std::filesystem::path& file);
-  int ModuleCount() const { return FForms.ModuleCount(); }
-  TFormModule& Module(int index) const { return FForms.Modules(index); }
+  int ModuleCount() const { return FRun.Forms().ModuleCount(); }
+  TFormModule& Module(int index) const { return FRun.Forms().Modules(index); }
   TModuleDesigner& DesignerOf(const TFormModule& module) const;
   // The module whose root owns the component (or is it), or null.
   TFormModule* ModuleOf(const TComponent* component) const;
@@ -61,7 +64,7 @@ class TDesignSession {
 
  private:
   friend class TModuleDesigner;
-  TFormSet FForms;
-  TFormSetServices FServices{FForms};
+  mutable TFormRun FRun;
+  TFormSetServices FServices{FRun.Forms()};
   std::map<const TFormModule*, std::unique_ptr<TModuleDesigner>> FDesigners;
 };
