@@ -1,9 +1,16 @@
 #include "DesignSession.h"
 
+#include <fstream>
+#include <sstream>
+
+#include "classes/AtomicFile.h"
 #include "designide/IDEServices.h"
 
 TModuleDesigner::TModuleDesigner(TDesignSession& session, TFormModule& module)
-    : TFormDesigner(module.Root()), FSession(session), FModule(module) {}
+    : TFormDesigner(module.Root()),
+      FSession(session),
+      FModule(module),
+      FUnitComponents(OwnedComponents(*module.Root())) {}
 
 void TModuleDesigner::Modified() {
   TFormDesigner::Modified();
@@ -64,7 +71,52 @@ TComponent& TDesignSession::AddComponent(TFormModule& module, const TClassInfo& 
   return *component;
 }
 
-void TDesignSession::Save(TFormModule& module) {
-  module.Save();
-  DesignerOf(module).SetModified(false);
+void TDesignSession::DeleteComponent(TComponent& component) {
+  TFormModule* module = ModuleOf(&component);
+  if (module == nullptr || module->Root() == &component) {
+    throw EComponentError(STR("Cannot delete ") + component.Name());
+  }
+  delete &component;
+  DesignerOf(*module).Modified();
+}
+
+namespace {
+
+// The unit's bytes, or nothing when the form has no unit beside it.
+std::optional<std::string> ReadUnit(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  if (in.bad()) throw Exception(STR("Cannot read ") + FromUtf8(file.string()));
+  return std::move(bytes).str();
+}
+
+}  // namespace
+
+String TDesignSession::Save(TFormModule& module) {
+  TModuleDesigner& designer = DesignerOf(module);
+  const std::string form = module.Render();
+  std::vector<TUnitComponent> components = OwnedComponents(*module.Root());
+  const std::filesystem::path unitFile =
+      std::filesystem::path(module.FileName()).replace_extension(".pas");
+  std::vector<std::pair<std::filesystem::path, std::string_view>> files{{module.FileName(), form}};
+  const std::optional<std::string> unit = ReadUnit(unitFile);
+  std::string updated;
+  String note;
+  if (unit) {
+    try {
+      updated =
+          UpdateFormUnit(*unit, FromUtf8(unitFile.filename().string()),
+                         {module.Root()->ClassName(), designer.UnitComponents(), components, {}});
+      if (updated != *unit) files.emplace_back(unitFile, updated);
+    } catch (const EUnitError& error) {
+      note = error.Message() + STR("\nThe form was saved; its unit was left as it was.");
+    }
+  }
+  WriteFilesAtomically(files);  // the message names the file that failed
+  // A unit left alone still declares the old components: the next save tries again.
+  if (note.empty()) designer.SetUnitComponents(std::move(components));
+  designer.SetModified(false);
+  return note;
 }
