@@ -35,6 +35,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   TDesignSession session(flags);
+  session.AddPackageResources(loaded->Resources());
   bool opened = true;
   for (const std::string& file : files) {
     try {
