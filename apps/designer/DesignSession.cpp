@@ -1,7 +1,6 @@
 #include "DesignSession.h"
 
-#include <fstream>
-#include <sstream>
+#include <algorithm>
 
 #include "classes/AtomicFile.h"
 #include "designide/IDEServices.h"
@@ -82,14 +81,22 @@ void TDesignSession::DeleteComponent(TComponent& component) {
 
 namespace {
 
-// The unit's bytes, or nothing when the form has no unit beside it.
-std::optional<std::string> ReadUnit(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (in.bad()) throw Exception(STR("Cannot read ") + FromUtf8(file.string()));
-  return std::move(bytes).str();
+// The units that the classes of components new to the unit (added or retyped) come from.
+std::vector<String> UnitsToUse(const TComponent& root, const std::vector<TUnitComponent>& before) {
+  std::vector<String> units;
+  for (int i = 0; i < root.ComponentCount(); ++i) {
+    const TComponent* c = root.Components(i);
+    const String& unit = c->ClassType().UnitName;
+    const bool known = std::any_of(before.begin(), before.end(), [c](const TUnitComponent& u) {
+      return SameText(u.Name, c->Name()) && SameText(u.ClassName, c->ClassName());
+    });
+    if (known || unit.empty()) continue;
+    if (std::none_of(units.begin(), units.end(),
+                     [&](const String& u) { return SameText(u, unit); })) {
+      units.push_back(unit);
+    }
+  }
+  return units;
 }
 
 }  // namespace
@@ -101,14 +108,14 @@ String TDesignSession::Save(TFormModule& module) {
   const std::filesystem::path unitFile =
       std::filesystem::path(module.FileName()).replace_extension(".pas");
   std::vector<std::pair<std::filesystem::path, std::string_view>> files{{module.FileName(), form}};
-  const std::optional<std::string> unit = ReadUnit(unitFile);
+  const std::optional<std::string> unit = ReadFileBytes(unitFile);
   std::string updated;
   String note;
   if (unit) {
     try {
-      updated =
-          UpdateFormUnit(*unit, FromUtf8(unitFile.filename().string()),
-                         {module.Root()->ClassName(), designer.UnitComponents(), components, {}});
+      updated = UpdateFormUnit(*unit, FromUtf8(unitFile.filename().string()),
+                               {module.Root()->ClassName(), designer.UnitComponents(), components,
+                                UnitsToUse(*module.Root(), designer.UnitComponents())});
       if (updated != *unit) files.emplace_back(unitFile, updated);
     } catch (const EUnitError& error) {
       note = error.Message() + STR("\nThe form was saved; its unit was left as it was.");

@@ -200,4 +200,26 @@ TEST_F(DesignerServerTest, TheFieldLinkDesignerLinksTheDetailTableWithMouseAndKe
   EXPECT_NE(saved.find("MasterFields = 'id'"), std::string::npos) << saved;
 }
 
+TEST_F(DesignerServerTest, APaletteComponentIsDeclaredInTheUnitWhichUsesItsUnit) {
+  OpenWindow();
+  Window->Select(&Component<TmySQLTable>(*LinesModule, "tLines"));
+  auto* monitor = Window->findChild<QToolButton*>(QStringLiteral("TMySQLMonitor"));
+  ASSERT_NE(monitor, nullptr);
+  EXPECT_FALSE(monitor->icon().isNull());
+  QTest::mouseClick(monitor, Qt::LeftButton);
+  Window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Window.get()));
+  QTest::keyClick(Window.get(), Qt::Key_S, Qt::ControlModifier);
+  const std::string unit = ReadFile(Folder / "OrderLines.pas");
+  EXPECT_NE(unit.find("  SysUtils, Classes, DB, Mysqldbtables, ShopData, Mysqlmonitor;\r\n"),
+            std::string::npos)
+      << unit;
+  EXPECT_NE(unit.find("    tLines: TmySQLTable;\r\n    MySQLMonitor1: TMySQLMonitor;\r\n"),
+            std::string::npos)
+      << unit;
+  EXPECT_EQ(ReadFile(Folder / "ShopData.pas"),
+            ReadFile(std::filesystem::path(Environment("OMBRIX_SOURCE_DIR")) / "samples" /
+                     "ShopData.pas"));
+}
+
 }  // namespace
