@@ -69,7 +69,8 @@ void ClickRow(QListWidget& list, const QString& text) {
 class DesignerServerTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    Package = LoadDesignPackage(OMBRIX_PACKAGE_DIR "/dcl_Ombrix18.so");
+    Package = LoadDesignPackage(std::string(OMBRIX_PACKAGE_DIR) +
+                                (kWideStrings ? "/dcl_Ombrix18.so" : "/dcl_Ombrix11.so"));
   }
   static void TearDownTestSuite() { Package.reset(); }
 
