@@ -15,7 +15,7 @@ const TClassInfo& TBDE2Ombrix::StaticClass() {
   static const TClassInfo info = [] {
     using T = TBDE2Ombrix;
     TClassBuilder<T, TComponent> builder(STR("TBDE2Ombrix"));
-    builder.Creatable();
+    builder.Creatable().Unit(STR("Mysqlmigrator"));
     WithAbout(builder)
         .Prop(STR("Database"), &T::GetDatabase, &T::SetDatabase)
         .Prop(STR("Execute"), &T::Execute, &T::SetExecute)

@@ -86,20 +86,9 @@ show package info
 
 echo
 echo "== The package's editors on the forms, found through what Register registered"
-cat >"$work/OrderLines.dfm" <<'DFM'
-object OrderLines: TOrderLines
-  OldCreateOrder = False
-  Height = 150
-  Width = 215
-  object tLines: TmySQLTable
-    Database = ShopData.ShopDb
-    TableName = 'order lines'
-    MasterSource = ShopData.dsOrders
-    Left = 24
-    Top = 16
-  end
-end
-DFM
+# The lines of an order, in a form of their own: its table names the other form's objects.
+cp samples/OrderLines.dfm samples/OrderLines.pas "$work/"
+tr -d '\r' <samples/OrderLines.dfm
 forms=("$work/ShopData.dfm" "$work/OrderLines.dfm")
 show verbs "${forms[@]}" --object qOrders
 echo "-- drop-downs of the object inspector: the table names, and the master sources of both forms"

@@ -15,12 +15,12 @@ mariadb --no-defaults --socket="$work/mysqld.sock" -uroot -e "CREATE DATABASE sh
 mariadb --no-defaults --socket="$work/mysqld.sock" -uroot shop <samples/shop.sql
 
 # The designer saves nothing here, but works on a copy all the same.
-cp samples/ShopData.dfm samples/ShopData.pas "$work/"
+cp samples/ShopData.dfm samples/ShopData.pas samples/OrderLines.dfm samples/OrderLines.pas "$work/"
 mkdir -m 700 "$work/runtime"
 export XDG_RUNTIME_DIR="$work/runtime"
 rm -rf "$out"
 xvfb-run -a -s "-screen 0 1280x800x24" \
   build/ombrix18/bin/ombrix-designer --screenshots "$out" \
-  --socket "$work/mysqld.sock" --user root "$work/ShopData.dfm"
+  --socket "$work/mysqld.sock" --user root "$work/ShopData.dfm" "$work/OrderLines.dfm"
 echo "Pictures in $out:"
 ls "$out"

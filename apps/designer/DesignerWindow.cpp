@@ -80,7 +80,8 @@ TDesignerWindow::TDesignerWindow(TDesignSession& session) : FSession(session) {
     if (window == nullptr) return;
     if (auto* view = dynamic_cast<TModuleView*>(window->widget())) Select(view->Selected());
   });
-  resize(1100, 680);
+  resize(1180, 680);
+  resizeDocks({treeDock, inspectorDock}, {240, 330}, Qt::Horizontal);
 }
 
 void TDesignerWindow::BuildMenus() {
@@ -90,6 +91,8 @@ void TDesignerWindow::BuildMenus() {
                   [this] { SaveAll(); });
   file->addSeparator();
   file->addAction(QStringLiteral("E&xit"), QKeySequence::Quit, [this] { close(); });
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+  edit->addAction(QStringLiteral("&Delete"), QKeySequence::Delete, [this] { DeleteSelected(); });
 }
 
 void TDesignerWindow::BuildPalette() {
@@ -106,7 +109,7 @@ void TDesignerWindow::BuildPalette() {
     }
     auto* button = new QToolButton;
     button->setObjectName(ToQString(entry.Class->Name));
-    button->setIcon(QIcon(ClassIcon(*entry.Class)));
+    button->setIcon(QIcon(ClassIcon(FSession, *entry.Class)));
     button->setIconSize(QSize(24, 24));
     button->setToolTip(ToQString(entry.Class->Name));
     const TClassInfo* cls = entry.Class;
@@ -224,9 +227,24 @@ void TDesignerWindow::AddFromPalette(const TClassInfo& cls) {
   }
 }
 
+void TDesignerWindow::DeleteSelected() {
+  TModuleView* view = ActiveView();
+  TComponent* selected = view != nullptr ? view->Selected() : nullptr;
+  if (selected == nullptr) return;
+  view->Select(nullptr);
+  FInspector->Inspect(nullptr);
+  try {
+    FSession.DeleteComponent(*selected);
+  } catch (const Exception& error) {
+    Application()->ShowException(error);
+  }
+  Select(view->Module().Root());
+}
+
 bool TDesignerWindow::Save(TFormModule& module) {
   try {
-    FSession.Save(module);
+    const String note = FSession.Save(module);
+    if (!note.empty()) MessageDlg(note, TMsgDlgType::mtWarning, Buttons({mbOK}), 0);
   } catch (const Exception& error) {
     Application()->ShowException(error);
     return false;

@@ -27,6 +27,8 @@ class TDesignerWindow : public QMainWindow {
   // Saves the active module; false when there is none or it failed (the error was shown).
   bool SaveActive();
   bool SaveAll();
+  // Deletes the component selected in the active form window.
+  void DeleteSelected();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

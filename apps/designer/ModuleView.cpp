@@ -27,14 +27,17 @@ void Guarded(const std::function<void()>& work) {
 
 }  // namespace
 
-QPixmap ClassIcon(const TClassInfo& cls) {
+QPixmap ClassIcon(const TDesignSession& session, const TClassInfo& cls) {
   String upper = cls.Name;
   for (Char& c : upper) {
     if (c >= 'a' && c <= 'z') c = static_cast<Char>(c - 'a' + 'A');
   }
   std::shared_ptr<TBitmap> bitmap;
   try {
-    bitmap = LoadBitmapResource(upper);
+    for (const TPackageResourceTable* resources : session.PackageResources()) {
+      if ((bitmap = LoadBitmapResource(*resources, upper)) != nullptr) break;
+    }
+    if (bitmap == nullptr) bitmap = LoadBitmapResource(upper);
   } catch (const Exception&) {
     bitmap = nullptr;  // a broken picture gets the lettered tile
   }
@@ -99,7 +102,7 @@ void TModuleView::paintEvent(QPaintEvent*) {
     painter.fillRect(tile, palette().color(QPalette::Button));
     painter.setPen(palette().color(QPalette::Dark));
     painter.drawRect(tile.adjusted(0, 0, -1, -1));
-    painter.drawPixmap(tile.left() + 2, tile.top() + 2, ClassIcon(c->ClassType()));
+    painter.drawPixmap(tile.left() + 2, tile.top() + 2, ClassIcon(FSession, c->ClassType()));
     painter.setPen(palette().color(QPalette::Text));
     painter.drawText(QRect(tile.left() - 40, tile.bottom() + 2, kTile + 80, 16),
                      Qt::AlignHCenter | Qt::AlignTop, ToQString(c->Name()));

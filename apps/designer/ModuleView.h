@@ -48,5 +48,6 @@ class TModuleView : public QWidget {
   bool FDragging = false;
 };
 
-// The palette picture of a class (its bitmap resource), or its initials on a tile.
-QPixmap ClassIcon(const TClassInfo& cls);
+// The palette picture of a class: the bitmap resource named after it in capitals, from the
+// session's packages, else the host's own; else its initials on a tile.
+QPixmap ClassIcon(const TDesignSession& session, const TClassInfo& cls);

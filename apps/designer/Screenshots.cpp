@@ -13,6 +13,7 @@
 #include "QtText.h"
 #include "designide/Registry.h"
 #include "forms/Forms.h"
+#include "library/MySQLDatabase.h"
 
 namespace {
 
@@ -75,6 +76,27 @@ bool Reach(TDesignSession& session, const TTarget& target, String& component) {
   return false;
 }
 
+// As a designer opening the forms would: the connections stored as connected are opened (with
+// the run's settings), so that lists and dialogs show the server's data. False when one fails.
+bool ConnectStored(TDesignSession& session) {
+  bool ok = true;
+  for (int m = 0; m < session.ModuleCount(); ++m) {
+    TComponent* root = session.Module(m).Root();
+    for (int i = 0; i < root->ComponentCount(); ++i) {
+      auto* database = dynamic_cast<TmySQLDatabase*>(root->Components(i));
+      if (database == nullptr || !database->StoredConnected()) continue;
+      try {
+        database->SetConnected(true);
+      } catch (const Exception& error) {
+        std::cerr << "ombrix-designer: " << ToUtf8(root->Name() + STR(".") + database->Name())
+                  << ": " << ToUtf8(error.Message()) << '\n';
+        ok = false;
+      }
+    }
+  }
+  return ok;
+}
+
 bool WriteIndex(const QString& folder, const std::vector<TShot>& shots) {
   std::vector<std::string> entries;
   for (const TShot& shot : shots) {
@@ -103,7 +125,12 @@ bool TakeScreenshots(TDesignSession& session, TDesignerWindow& window, TQtDriver
       ok = false;
     }
   };
+  ok = ConnectStored(session) && ok;
   window.show();
+  // The first component selected, so that the inspector shows rows.
+  if (session.ModuleCount() > 0 && session.Module(0).Root()->ComponentCount() > 0) {
+    window.Select(session.Module(0).Root()->Components(0));
+  }
   save(window, "designer.png");
   shots.push_back({"designer.png", STR("designer"), String(), String()});
 

@@ -21,6 +21,8 @@ int main(int argc, char** argv) {
   cli.add_option("--screenshots", screenshots,
                  "write pictures of the designer and the package's dialogs into DIR, then exit");
   cli.add_option("--package", package, "the design-time package to load (default: the built one)");
+  TConnectionFlags flags;
+  AddConnectionFlags(cli, flags);
   CLI11_PARSE(cli, argc, argv);
 
   QApplication application(argc, argv);
@@ -32,7 +34,8 @@ int main(int argc, char** argv) {
     std::cerr << "ombrix-designer: " << ToUtf8(error.Message()) << '\n';
     return 1;
   }
-  TDesignSession session;
+  TDesignSession session(flags);
+  session.AddPackageResources(loaded->Resources());
   bool opened = true;
   for (const std::string& file : files) {
     try {

@@ -91,6 +91,11 @@ class TClassBuilder {
     FInfo.Parent = &Parent::StaticClass();
   }
 
+  // The Pascal unit that declares the class.
+  TClassBuilder& Unit(String name) {
+    FInfo.UnitName = std::move(name);
+    return *this;
+  }
   // Instances can be built by name (form files, the class registry).
   TClassBuilder& Creatable() {
     FInfo.Create = [](TComponent* owner) -> TObject* { return new T(owner); };

@@ -97,6 +97,8 @@ struct TClassInfo {
   std::function<TObject*(TComponent* owner)> Create;
   std::vector<TPropInfo> Props;      // this class's own published properties, in declared order
   std::vector<TMethodInfo> Methods;  // methods invocable by name
+  // The Pascal unit that declares the class, which a form's unit must use; empty when unknown.
+  String UnitName;
 
   bool InheritsFrom(const TClassInfo& other) const;
   // Looks up a property or method by name (ASCII case-insensitive) here and in the ancestors.

@@ -6,6 +6,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "rtl/Exceptions.h"
@@ -103,4 +105,13 @@ void WriteFilesAtomically(const std::vector<std::pair<fs::path, std::string_view
       Fail(files[i].first, "Cannot replace", error);
     }
   }
+}
+
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  if (in.bad()) return std::nullopt;
+  return std::move(bytes).str();
 }

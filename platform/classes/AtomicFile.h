@@ -1,8 +1,13 @@
 #pragma once
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+// The file's bytes, or nothing when it cannot be read (a file that is not there yet).
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
 
 // Replaces path with bytes so that readers see either the old file or the whole new one: a
 // temporary file in the same folder, flushed to disk, then renamed over the target. A symbolic

@@ -1,9 +1,6 @@
 #include "classes/FormSet.h"
 
 #include <algorithm>
-#include <fstream>
-#include <optional>
-#include <sstream>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -121,26 +118,12 @@ void TFormModule::Save() {
   }
 }
 
-namespace {
-
-// The file's bytes, or nothing when it cannot be read (a file that is not there yet).
-std::optional<std::string> ReadBytes(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (in.bad()) return std::nullopt;
-  return std::move(bytes).str();
-}
-
-}  // namespace
-
 std::vector<TFormModule*> TFormSet::SaveChanged() {
   std::vector<TFormModule*> changed;
   std::vector<std::string> texts;
   for (const auto& module : FModules) {
     std::string bytes = module->Render();
-    if (ReadBytes(module->FileName()) == bytes) continue;
+    if (ReadFileBytes(module->FileName()) == bytes) continue;
     changed.push_back(module.get());
     texts.push_back(std::move(bytes));
   }

@@ -32,6 +32,7 @@ const TClassInfo& TmySQLDatabase::StaticClass() {
     using T = TmySQLDatabase;
     TClassBuilder<T, TComponent> builder(STR("TmySQLDatabase"));
     builder.Creatable()
+        .Unit(STR("Mysqldbtables"))
         .Prop(STR("ConnectionCharacterSet"), &T::ConnectionCharacterSet,
               &T::SetConnectionCharacterSet)
         .Prop(STR("ConnectionCollation"), &T::ConnectionCollation, &T::SetConnectionCollation)

@@ -23,6 +23,7 @@ const TClassInfo& TmySQLQuery::StaticClass() {
     using T = TmySQLQuery;
     TClassBuilder<T, TmySQLDataSet> builder(STR("TmySQLQuery"));
     builder.Creatable()
+        .Unit(STR("Mysqldbtables"))
         .Prop(STR("DataSource"), &T::DataSource, &T::SetDataSource)
         .Prop(STR("Params"), &T::Params, &T::SetParams)
         .Prop(STR("SQL"), &T::SQL, &T::SetSQL)

@@ -26,6 +26,7 @@ const TClassInfo& TmySQLStoredProc::StaticClass() {
     using T = TmySQLStoredProc;
     TClassBuilder<T, TmySQLDataSet> builder(STR("TmySQLStoredProc"));
     builder.Creatable()
+        .Unit(STR("Mysqldbtables"))
         .Prop(STR("Params"), &T::Params, &T::SetParams)
         .Prop(STR("ProcedureName"), &T::ProcedureName, &T::SetProcedureName);
     return builder.Build();

@@ -42,6 +42,7 @@ const TClassInfo& TmySQLTable::StaticClass() {
     auto notStored = [](const T*) { return false; };
     TClassBuilder<T, TmySQLDataSet> builder(STR("TmySQLTable"));
     builder.Creatable()
+        .Unit(STR("Mysqldbtables"))
         .Prop(STR("FieldDefs"), &T::FieldDefs, &T::SetFieldDefs)
         .StoredIf(notStored)
         .Prop(STR("IndexDefs"), &T::IndexDefs, &T::SetIndexDefs)

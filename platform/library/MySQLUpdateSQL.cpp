@@ -36,6 +36,7 @@ const TClassInfo& TmySQLUpdateSQL::StaticClass() {
   static const TClassInfo info = [] {
     using T = TmySQLUpdateSQL;
     TClassBuilder<T, TmySQLSQLUpdateObject> builder(STR("TmySQLUpdateSQL"));
+    builder.Unit(STR("Mysqldbtables"));
     auto list = [&builder](String name, TMySQLUpdateKind kind) {
       builder.Prop(
           std::move(name), [kind](const T* u) { return u->SQL(kind); },

@@ -10,23 +10,23 @@ const TTypeInfo& TypeInfoOmbrixAbout() {
 namespace {
 
 template <class T>
-TClassInfo PlainComponentClass(String name) {
+TClassInfo PlainComponentClass(String name, String unit) {
   TClassBuilder<T, TComponent> builder(std::move(name));
-  builder.Creatable();
+  builder.Creatable().Unit(std::move(unit));
   return WithAbout(builder).Build();
 }
 
 }  // namespace
 
-#define OMBRIX_PLAIN_COMPONENT(Class)                                       \
-  const TClassInfo& Class::StaticClass() {                                  \
-    static const TClassInfo info = PlainComponentClass<Class>(STR(#Class)); \
-    return info;                                                            \
+#define OMBRIX_PLAIN_COMPONENT(Class, Unit)                                            \
+  const TClassInfo& Class::StaticClass() {                                             \
+    static const TClassInfo info = PlainComponentClass<Class>(STR(#Class), STR(Unit)); \
+    return info;                                                                       \
   }
 
-OMBRIX_PLAIN_COMPONENT(TmySQLDirectQuery)
-OMBRIX_PLAIN_COMPONENT(TMySQLMacroQuery)
-OMBRIX_PLAIN_COMPONENT(TMySQLBatchExecute)
-OMBRIX_PLAIN_COMPONENT(TMySQLMonitor)
-OMBRIX_PLAIN_COMPONENT(TmySQLDump)
-OMBRIX_PLAIN_COMPONENT(TMySQLTools)
+OMBRIX_PLAIN_COMPONENT(TmySQLDirectQuery, "Mysqldirectquery")
+OMBRIX_PLAIN_COMPONENT(TMySQLMacroQuery, "Mysqlmacroquery")
+OMBRIX_PLAIN_COMPONENT(TMySQLBatchExecute, "Mysqlbatch")
+OMBRIX_PLAIN_COMPONENT(TMySQLMonitor, "Mysqlmonitor")
+OMBRIX_PLAIN_COMPONENT(TmySQLDump, "Mysqldump")
+OMBRIX_PLAIN_COMPONENT(TMySQLTools, "Mysqltools")

@@ -12,9 +12,14 @@ QColor ToQColor(TColor color) {
 QFont ToQFont(const TFont& font) {
   QFont result;
   const QString family = ToQString(font.Name());
-  result.setFamily(QFontDatabase::hasFamily(family)
-                       ? family
-                       : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
+  if (QFontDatabase::hasFamily(family)) {
+    result.setFamily(family);
+  } else {
+    // The layouts were measured with narrower fonts than the desktop's: its condensed face,
+    // where installed, keeps captions inside their boxes.
+    result.setFamily(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
+    result.setStretch(QFont::SemiCondensed);
+  }
   result.setPixelSize(std::max(1, std::abs(font.Height())));
   result.setBold(font.HasStyle(fsBold));
   result.setItalic(font.HasStyle(fsItalic));

@@ -103,28 +103,42 @@ void EditClipboard(TFormWindow& window, TCustomEdit& edit, int key, bool multiLi
   }
 }
 
-class TEditView : public TControlView {
+// Edit boxes and memos: the widget's own press and drag place the caret and select (the view
+// reads them back), a release is also the control's click; Delete and the clipboard keys go
+// through the selection.
+class TEditBoxView : public TControlView {
  public:
-  TEditView(TFormWindow& window, TEdit& edit)
-      : TControlView(window, edit, new QLineEdit), FEdit(edit) {
-    QObject::connect(&Line(), &QLineEdit::cursorPositionChanged, [this] { Push(); });
-    QObject::connect(&Line(), &QLineEdit::selectionChanged, [this] { Push(); });
-  }
+  TEditBoxView(TFormWindow& window, TCustomEdit& edit, QWidget* widget, bool multiLine)
+      : TControlView(window, edit, widget), FBox(edit), FMultiLine(multiLine) {}
 
   bool OtherKey(QKeyEvent& event) override {
     if (event.key() == Qt::Key_Delete) {
-      Window().Act([this] { DeleteForward(FEdit); });
+      Window().Act([this] { DeleteForward(FBox); });
       return true;
     }
-    return !IsNavigationKey(event.key()) || event.key() == Qt::Key_Up ||
-           event.key() == Qt::Key_Down;
+    // Up and Down move between lines of a memo only.
+    const int key = event.key();
+    return !IsNavigationKey(key) || (!FMultiLine && (key == Qt::Key_Up || key == Qt::Key_Down));
   }
-  void ClipboardKey(int key) override { EditClipboard(Window(), FEdit, key, false); }
+  void ClipboardKey(int key) override { EditClipboard(Window(), FBox, key, FMultiLine); }
   bool MouseRelease(QMouseEvent& event, QWidget& target) override {
     TControlView::MouseRelease(event, target);
     return false;
   }
   bool MousePress(QMouseEvent&, QWidget&) override { return false; }
+
+ private:
+  TCustomEdit& FBox;
+  bool FMultiLine;
+};
+
+class TEditView : public TEditBoxView {
+ public:
+  TEditView(TFormWindow& window, TEdit& edit)
+      : TEditBoxView(window, edit, new QLineEdit, false), FEdit(edit) {
+    QObject::connect(&Line(), &QLineEdit::cursorPositionChanged, [this] { Push(); });
+    QObject::connect(&Line(), &QLineEdit::selectionChanged, [this] { Push(); });
+  }
 
  protected:
   void PullOwn() override {
@@ -155,30 +169,16 @@ class TEditView : public TControlView {
   TEdit& FEdit;
 };
 
-class TMemoView : public TControlView {
+class TMemoView : public TEditBoxView {
  public:
   TMemoView(TFormWindow& window, TMemo& memo)
-      : TControlView(window, memo, new QPlainTextEdit), FMemo(memo) {
+      : TEditBoxView(window, memo, new QPlainTextEdit, true), FMemo(memo) {
     QPlainTextEdit& text = Text();
     text.setContextMenuPolicy(Qt::DefaultContextMenu);
     text.viewport()->setAcceptDrops(false);
     QObject::connect(&text, &QPlainTextEdit::cursorPositionChanged, [this] { Push(); });
     QObject::connect(&text, &QPlainTextEdit::selectionChanged, [this] { Push(); });
   }
-
-  bool OtherKey(QKeyEvent& event) override {
-    if (event.key() == Qt::Key_Delete) {
-      Window().Act([this] { DeleteForward(FMemo); });
-      return true;
-    }
-    return !IsNavigationKey(event.key());
-  }
-  void ClipboardKey(int key) override { EditClipboard(Window(), FMemo, key, true); }
-  bool MouseRelease(QMouseEvent& event, QWidget& target) override {
-    TControlView::MouseRelease(event, target);
-    return false;
-  }
-  bool MousePress(QMouseEvent&, QWidget&) override { return false; }
 
  protected:
   void PullOwn() override {

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -223,6 +224,47 @@ TEST_F(DesignerWindowTest, VerbsDoubleClickPaletteAndSave) {
   EXPECT_NE(saved.find("object Probe1: TProbe\n    Table = 'orders'\n    Left = 40\n"),
             std::string::npos)
       << saved;
+}
+
+const char* const kUnit =
+    "unit Shop;\r\n\r\ninterface\r\n\r\nuses\r\n  Classes;\r\n\r\ntype\r\n"
+    "  TShop = class(TDataModule)\r\n    Probe1: TProbe;\r\n  private\r\n"
+    "    { Private declarations }\r\n  end;\r\n\r\nimplementation\r\n\r\nend.\r\n";
+
+TEST_F(DesignerWindowTest, SaveKeepsTheUnitsFieldsInStepWithAddedRenamedAndDeletedComponents) {
+  const auto unit = std::filesystem::path(File).replace_extension(".pas");
+  std::ofstream(unit, std::ios::binary) << kUnit;
+  auto* button = Window->findChild<QToolButton*>(QStringLiteral("TProbe"));
+  QTest::mouseClick(button, Qt::LeftButton);  // Probe2
+  QTest::mouseClick(button, Qt::LeftButton);  // Probe3, deleted again
+  ASSERT_NE(Module->Root()->FindComponent(STR("Probe3")), nullptr);
+  Window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Window.get()));
+  QTest::keyClick(Window.get(), Qt::Key_Delete);
+  EXPECT_EQ(Module->Root()->FindComponent(STR("Probe3")), nullptr);
+  Window->Select(&Probe());
+  auto& name = InspectorRow<QLineEdit>("Name");
+  name.selectAll();
+  QTest::keyClicks(&name, "Orders");
+  QTest::keyClick(&name, Qt::Key_Return);
+  QTest::keyClick(Window.get(), Qt::Key_S, Qt::ControlModifier);
+  EXPECT_FALSE(Session.DesignerOf(*Module).IsModified());
+  std::string expected = kUnit;
+  expected.replace(expected.find("Probe1: TProbe;"), 15, "Orders: TProbe;\r\n    Probe2: TProbe;");
+  EXPECT_EQ(ReadFile(unit), expected);
+  EXPECT_NE(ReadFile(File).find("object Orders: TProbe"), std::string::npos);
+
+  // A unit the designer cannot read is left alone, and the user told; the form is saved.
+  std::ofstream(unit, std::ios::binary) << "unit Shop;\r\n{ no interface }\r\n";
+  QTest::mouseClick(button, Qt::LeftButton);
+  Script.Then([](QWidget& box) {
+    EXPECT_EQ(box.windowTitle(), QStringLiteral("Warning"));
+    EXPECT_TRUE(qobject_cast<QMessageBox*>(&box)->text().contains(QStringLiteral("Shop.pas")));
+    ClickBoxButton(box, QStringLiteral("OK"));
+  });
+  EXPECT_TRUE(Window->SaveActive());
+  EXPECT_EQ(ReadFile(unit), "unit Shop;\r\n{ no interface }\r\n");
+  EXPECT_NE(ReadFile(File).find("object Probe1: TProbe"), std::string::npos);
 }
 
 }  // namespace
