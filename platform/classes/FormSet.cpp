@@ -120,7 +120,7 @@ std::optional<std::string> ReadBytes(const std::filesystem::path& file) {
 
 }  // namespace
 
-std::vector<TFormModule*> TFormSet::SaveChanged() {
+std::vector<TFormModule*> TFormSet::SaveChanged(const std::vector<TFileText>& alongside) {
   std::vector<TFormModule*> changed;
   std::vector<std::string> texts;
   for (const auto& module : FModules) {
@@ -129,8 +129,9 @@ std::vector<TFormModule*> TFormSet::SaveChanged() {
     changed.push_back(module.get());
     texts.push_back(std::move(bytes));
   }
-  std::vector<std::pair<std::filesystem::path, std::string_view>> files;
+  std::vector<TFileText> files;
   for (size_t i = 0; i < changed.size(); ++i) files.emplace_back(changed[i]->FileName(), texts[i]);
+  files.insert(files.end(), alongside.begin(), alongside.end());
   WriteFilesAtomically(files);
   return changed;
 }
