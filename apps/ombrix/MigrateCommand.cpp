@@ -107,11 +107,15 @@ void SetConnectionProperty(TDesignRun& run, TComponent& connection, const std::s
   const String property = FromUtf8(setting.substr(0, equals));
   // The new connection is written as it is set: a password would stand in the file (and on the
   // command line), and a connection set connected would connect now and on every load.
-  if (SameText(property, STR("UserPassword")) || SameText(property, STR("Connected"))) {
-    throw CLI::ValidationError("--set", setting.substr(0, equals) +
-                                            " is not set from the command line; the password of "
-                                            "a run comes from OMBRIX_PASSWORD");
+  if (SameText(property, STR("UserPassword"))) {
+    throw CLI::ValidationError("--set",
+                               "a password is not taken from the command line; a run's "
+                               "password comes from OMBRIX_PASSWORD and is never written");
   }
+  if (SameText(property, STR("Connected")))
+    throw CLI::ValidationError("--set",
+                               "the new connection stays closed; a migration connects "
+                               "nobody");
   try {
     auto editor = GetPropertyEditor(run.Designer(), {&connection}, property);
     if (editor->ClassNameIs(STR("TPropertyEditor")) ||
