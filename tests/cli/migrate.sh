@@ -83,6 +83,13 @@ check "update objects" "$(has CustQuery DataMod.dfm "UpdateObject = CustUpdate")
 check "no master link, cache or detail source carried" "$(block OrdersTable DataMod.dfm; block CustQuery DataMod.dfm; block ItemsSet OrderForm.dfm)" \
   "$(block OrdersTable DataMod.dfm | grep -v -E 'Master|IndexField|CachedUpdates|DataSource'; block CustQuery DataMod.dfm | grep -v -E 'CachedUpdates|RequestLive'; block ItemsSet OrderForm.dfm | grep -v DataSource)"
 
+# On a terminal, standard error shows how far the run is.
+if command -v script >/dev/null; then
+  fresh progress
+  out=$(script -qec "'$ombrix' migrate ${forms[*]} --add-connection Db" /dev/null | tr '\r' '\n')
+  check "progress" "$(echo "$out" | grep -c -E 'read 4 of 4 files$|11 datasets converted, 8 files written$')" "2"
+fi
+
 # Only the families asked for; a form that does not change keeps its unit untouched.
 fresh families
 "$ombrix" migrate DataMod.dfm ZeosForm.dfm --add-connection Db --families BDE --json >out.json
