@@ -146,6 +146,15 @@ rm out err
 diff -r . ../clash.before >/dev/null
 check "clash writes nothing" "$?" "0"
 
+# A component an inherited form takes from its ancestor cannot be renamed there.
+printf '%s\n' 'inherited Child: TChild' '  inherited Query1: TQuery' '  end' '  object Db: TmySQLDatabase' \
+  '  end' 'end' >Child.dfm
+cp Child.dfm ../Child.before
+"$ombrix" migrate Child.dfm --connection Db 2>err
+check "inherited" "$?:$(cat err)" "1:ombrix: Cannot rename Child.Query1: it was introduced in an ancestor form"
+cmp -s Child.dfm ../Child.before
+check "inherited writes nothing" "$?" "0"
+
 # --dry-run reports the run and writes nothing.
 fresh dry
 cp -r . ../dry.before
