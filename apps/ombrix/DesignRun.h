@@ -48,7 +48,7 @@ class TDesignRun {
   // The components named in the list, in its order; the designer works on the form of the first.
   std::vector<TComponent*> Select(const std::string& names);
   IDesigner* Designer() { return FDesigner.get(); }
-  TFormRun& Forms() { return FRun; }
+  TFormRun& FormRun() { return FRun; }
 
   // Runs the editor's action with the script playing the user, prints what the dialogs and
   // message boxes showed (or the JSON report), and saves the changed forms when asked and the

@@ -130,7 +130,7 @@ void SetConnectionProperty(TDesignRun& run, TComponent& connection, const std::s
 
 TmySQLDatabase& TargetConnection(TDesignRun& run, const TMigrateOptions& options) {
   if (!options.AddConnection.empty()) {
-    TComponent& root = *run.Forms().Forms().Modules(0).Root();
+    TComponent& root = *run.FormRun().Forms().Modules(0).Root();
     DropComponent(root, TmySQLDatabase::StaticClass(), 0).SetName(FromUtf8(options.AddConnection));
   }
   const std::string& name = options.AddConnection.empty() ? options.Target : options.AddConnection;
@@ -220,11 +220,11 @@ int Migrate(TMigrateOptions& options) {
   const TMigrationReport report = RunMigrator(run, connection, options);
   const std::string converted = std::to_string(report.Pairs.size()) + " datasets converted";
   progress.Show(converted + ", bringing the units in step");
-  const std::vector<TUnitStep> units = run.Forms().UnitSteps();
+  const std::vector<TUnitStep> units = run.FormRun().UnitSteps();
   std::vector<std::string> written;
   if (!options.DryRun) {
     progress.Show(converted + ", writing the files");
-    written = run.Forms().Save(units);
+    written = run.FormRun().Save(units);
     progress.Show(converted + ", " + std::to_string(written.size()) + " files written");
   }
   progress.Done();
@@ -232,7 +232,7 @@ int Migrate(TMigrateOptions& options) {
     if (!unit.Problem.empty()) std::cerr << "ombrix: left alone: " << unit.Problem << '\n';
   }
   if (options.Json) {
-    std::cout << JsonReport(run.Forms(), report, units, written) << '\n';
+    std::cout << JsonReport(run.FormRun(), report, units, written) << '\n';
     return 0;
   }
   std::cout << ToUtf8(report.Message) << '\n';
