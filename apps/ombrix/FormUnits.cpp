@@ -68,7 +68,10 @@ TUnitStep TFormUnits::Step(const TFormModule& module) const {
   if (!std::filesystem::is_regular_file(file, error)) return step;
   step.File = file;
   step.State = TUnitState::usUnchanged;
-  const std::vector<TUnitComponent>& before = FOpened.at(&module);
+  // A form opened some other way has no remembered state to follow.
+  const auto opened = FOpened.find(&module);
+  if (opened == FOpened.end()) return step;
+  const std::vector<TUnitComponent>& before = opened->second;
   std::vector<TUnitComponent> after = OwnedComponents(*module.Root());
   if (Same(before, after)) return step;
   std::ifstream in(file, std::ios::binary);
