@@ -3,7 +3,8 @@
 # private MariaDB server with the sample shop (samples/shop.sql), and does what a user of the
 # package does with the sample data module (samples/ShopData.dfm): looks at the server, runs the
 # update SQL editor on the update object, checks the statements on the server and writes them to
-# a copy of the form. The server stops on every path.
+# a copy of the form; then migrates a data module of the oldest family (samples/LegacyData.dfm)
+# with its unit. The server stops on every path.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -109,3 +110,24 @@ command_line "${link_edit[@]}"
 "$ombrix" "${link_edit[@]}" |
   jq -c '{dialogs: [.dialogs[] | {class, result, joined: .closed.BindList.items}], modified}'
 grep -E 'MasterFields|IndexFieldNames|IndexName' "$work/OrderLines.dfm"
+
+echo
+echo "== The migrator: a data module of the oldest family (samples/LegacyData.dfm and its unit)"
+echo "   converted on a copy to the library's datasets, a new connection on the module"
+cp samples/LegacyData.dfm samples/LegacyData.pas "$work/"
+migrate=(migrate "$work/LegacyData.dfm" --add-connection ShopDb --set DatabaseName=shop
+  --set Host=db.shop.example --set UserName=shop --json)
+command_line "${migrate[@]}"
+"$ombrix" "${migrate[@]}" | jq -r '.message, (.forms[] | (.pairs[] | "  \(.old): \(.oldClass) -> \(.newClass)"),
+  "  data sources retargeted: \(.dataSources | join(", "))", "  removed: \(.removed | join(", "))",
+  "  unit: \(.unit)"), "written: \(.written | map(split("/")[-1]) | join(", "))"'
+echo "-- the form: new components last in the module, statements, events and fields carried over"
+diff -u --label samples/LegacyData.dfm --label copy/LegacyData.dfm samples/LegacyData.dfm \
+  "$work/LegacyData.dfm" | tr -d '\r' || true
+echo "-- the unit, as a designer keeps it in step with the form"
+diff -u --label samples/LegacyData.pas --label copy/LegacyData.pas samples/LegacyData.pas \
+  "$work/LegacyData.pas" | tr -d '\r' || true
+echo "-- the converted query opens on the server with the fields it took over"
+open_query=(verb "$work/LegacyData.dfm" --object qCustomers --index 2 "${here[@]}" --connect --json)
+command_line "${open_query[@]}"
+"$ombrix" "${open_query[@]}" | jq -c '{error}'

@@ -55,19 +55,9 @@ TFormModule* TDesignSession::ModuleOf(const TComponent* component) const {
 
 TComponent& TDesignSession::AddComponent(TFormModule& module, const TClassInfo& cls,
                                          TDesignPos pos) {
-  if (!cls.Create) throw EComponentError(STR("Cannot create a ") + cls.Name);
-  TComponent* root = module.Root();
-  const String base = cls.Name.size() > 1 && (cls.Name[0] == 'T' || cls.Name[0] == 't')
-                          ? cls.Name.substr(1)
-                          : cls.Name;
-  int number = 1;
-  while (root->FindComponent(base + IntToStr(number)) != nullptr) ++number;
-  auto* component = dynamic_cast<TComponent*>(cls.Create(root));
-  if (component == nullptr) throw EComponentError(cls.Name + STR(" is not a component"));
-  component->SetName(base + IntToStr(number));
-  component->SetDesignInfo(DesignInfoOf(pos));
+  TComponent& component = DropComponent(*module.Root(), cls, DesignInfoOf(pos));
   DesignerOf(module).Modified();
-  return *component;
+  return component;
 }
 
 void TDesignSession::DeleteComponent(TComponent& component) {

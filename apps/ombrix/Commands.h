@@ -16,3 +16,4 @@ void AddFormCommands(CLI::App& app, CommandResult& result);
 void AddUpdateSqlCommands(CLI::App& app, CommandResult& result);
 void AddPackageCommands(CLI::App& app, CommandResult& result);
 void AddEditorCommands(CLI::App& app, CommandResult& result);
+void AddMigrateCommands(CLI::App& app, CommandResult& result);

@@ -68,7 +68,7 @@ TDesignRun::TDesignRun(const TDesignOptions& options)
       FPackage(LoadDesignPackage(options.Package)),
       FRun(options.Connection),
       FServices(FRun.Forms()) {
-  if (!FRun.Open(options.Files)) throw ERunFailed("the form files did not load");
+  if (!FRun.Open(options.Files, options.Read)) throw ERunFailed("the form files did not load");
   SetBorlandIDEServices(&FServices);
   if (!options.Connect) return;
   for (TmySQLDatabase* db : Connections(FRun.Forms())) {

@@ -29,6 +29,7 @@ struct TDesignOptions {
   std::optional<std::string> Script;
   bool Write = false;
   bool Json = false;
+  std::function<void(size_t)> Read;  // hears how many files were read so far
 };
 
 // FILE..., --object, --package, the connection flags, --connect and --json; with dialogs also
@@ -47,6 +48,7 @@ class TDesignRun {
   // The components named in the list, in its order; the designer works on the form of the first.
   std::vector<TComponent*> Select(const std::string& names);
   IDesigner* Designer() { return FDesigner.get(); }
+  TFormRun& FormRun() { return FRun; }
 
   // Runs the editor's action with the script playing the user, prints what the dialogs and
   // message boxes showed (or the JSON report), and saves the changed forms when asked and the

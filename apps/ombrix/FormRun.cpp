@@ -63,15 +63,17 @@ void AddConnectionFlags(CLI::App& command, TConnectionFlags& flags) {
 
 TFormRun::TFormRun(const TConnectionFlags& flags) : FOverride(RegisterAndSettle(flags)) {}
 
-bool TFormRun::Open(const std::vector<std::string>& files) {
+bool TFormRun::Open(const std::vector<std::string>& files,
+                    const std::function<void(size_t)>& read) {
   bool all = true;
-  for (const std::string& file : files) {
+  for (size_t i = 0; i < files.size(); ++i) {
     try {
-      FForms.Open(file);
+      FUnits.Opened(FForms.Open(files[i]));
     } catch (const std::exception& e) {
-      ReportFormError(file, e);
+      ReportFormError(files[i], e);
       all = false;
     }
+    if (read) read(i + 1);
   }
   return all;
 }
@@ -92,8 +94,28 @@ TComponent& TFormRun::Find(const std::string& name) const {
   throw ERunFailed("no component named " + name + " in the given form files");
 }
 
-std::vector<std::string> TFormRun::Save() {
+std::vector<TUnitStep> TFormRun::UnitSteps() const {
+  std::vector<TUnitStep> steps;
+  for (int i = 0; i < FForms.ModuleCount(); ++i) steps.push_back(FUnits.Step(FForms.Modules(i)));
+  return steps;
+}
+
+std::vector<std::string> TFormRun::Save(const std::vector<TUnitStep>& units) {
+  std::vector<TFormSet::TFileText> alongside;
+  for (const TUnitStep& unit : units) {
+    if (unit.State == TUnitState::usChanged) alongside.emplace_back(unit.File, unit.Bytes);
+  }
   std::vector<std::string> written;
-  for (const TFormModule* module : FForms.SaveChanged()) written.push_back(module->FileName());
+  for (const TFormModule* module : FForms.SaveChanged(alongside))
+    written.push_back(module->FileName());
+  for (const auto& unit : alongside) written.push_back(unit.first);
   return written;
+}
+
+std::vector<std::string> TFormRun::Save() {
+  const std::vector<TUnitStep> units = UnitSteps();
+  for (const TUnitStep& unit : units) {
+    if (!unit.Problem.empty()) std::cerr << "ombrix: left alone: " << unit.Problem << '\n';
+  }
+  return Save(units);
 }

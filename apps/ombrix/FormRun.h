@@ -7,7 +7,8 @@
 //     if (!run.Open(files)) return kExitFailure;  // each failing file already reported
 //     auto& update = run.Find<TmySQLUpdateSQL>(name, "an update object");
 //     ... the verb's work; connections open only when the verb opens them ...
-//     if (write) run.Save();                      // only after the work succeeded
+//     if (write) run.Save();                      // only after the work succeeded; the units
+//                                                 // beside the forms follow their components
 //     return 0;
 //   });
 #include <CLI/CLI.hpp>
@@ -18,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "FormUnits.h"
 #include "classes/FormSet.h"
 #include "library/ConnectionOverride.h"
 #include "rtl/String.h"
@@ -57,8 +59,9 @@ class TFormRun {
   TFormRun& operator=(const TFormRun&) = delete;
 
   // Opens every file; one that does not load is reported (FILE:LINE:COL: message) and the rest
-  // still open. False when any failed.
-  bool Open(const std::vector<std::string>& files);
+  // still open. False when any failed. read hears how many files were read so far.
+  bool Open(const std::vector<std::string>& files,
+            const std::function<void(size_t)>& read = nullptr);
   TFormSet& Forms() { return FForms; }
 
   // NAME in the first form that has it, or FORM.NAME; raises ERunFailed when there is none.
@@ -71,11 +74,17 @@ class TFormRun {
     throw ERunFailed(name + " is a " + ToUtf8(found.ClassName()) + ", not " + kind);
   }
 
-  // Writes every form that changed, all or none (see TFormSet::SaveChanged). Returns the files
-  // written.
+  // The unit beside each form (FORM.pas) in step with the form's components, in the forms'
+  // order.
+  std::vector<TUnitStep> UnitSteps() const;
+  // Writes every form that changed and every unit that changed with it, all or none (see
+  // TFormSet::SaveChanged). Returns the files written.
+  std::vector<std::string> Save(const std::vector<TUnitStep>& units);
+  // The same with UnitSteps(); a unit left alone is reported on standard error.
   std::vector<std::string> Save();
 
  private:
   TScopedConnectionOverride FOverride;  // outlives the forms and their connections
   TFormSet FForms;
+  TFormUnits FUnits;
 };

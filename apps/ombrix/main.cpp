@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
   AddUpdateSqlCommands(app, result);
   AddPackageCommands(app, result);
   AddEditorCommands(app, result);
+  AddMigrateCommands(app, result);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

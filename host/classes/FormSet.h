@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "classes/FormLoader.h"
@@ -61,9 +63,11 @@ class TFormSet {
   TFormModule* FindModule(const TComponent* root) const;
   // Writes every module whose rendering differs from its file, all or none: each new text is
   // written beside its file before any file is replaced; a symbolic link's target is replaced,
-  // not the link; an unchanged file is not touched. Returns the modules written. Raises
-  // Exception naming the file; the files then stay as they were.
-  std::vector<TFormModule*> SaveChanged();
+  // not the link; an unchanged file is not touched. alongside (a form's unit, say) joins the
+  // same all or none. Returns the modules written. Raises Exception naming the file; the files
+  // then stay as they were.
+  using TFileText = std::pair<std::filesystem::path, std::string_view>;
+  std::vector<TFormModule*> SaveChanged(const std::vector<TFileText>& alongside = {});
 
  private:
   TFormModule& Add(std::unique_ptr<TFormDocument> document, const std::filesystem::path& file);

@@ -118,7 +118,7 @@ void TFormModule::Save() {
   }
 }
 
-std::vector<TFormModule*> TFormSet::SaveChanged() {
+std::vector<TFormModule*> TFormSet::SaveChanged(const std::vector<TFileText>& alongside) {
   std::vector<TFormModule*> changed;
   std::vector<std::string> texts;
   for (const auto& module : FModules) {
@@ -127,8 +127,9 @@ std::vector<TFormModule*> TFormSet::SaveChanged() {
     changed.push_back(module.get());
     texts.push_back(std::move(bytes));
   }
-  std::vector<std::pair<std::filesystem::path, std::string_view>> files;
+  std::vector<TFileText> files;
   for (size_t i = 0; i < changed.size(); ++i) files.emplace_back(changed[i]->FileName(), texts[i]);
+  files.insert(files.end(), alongside.begin(), alongside.end());
   WriteFilesAtomically(files);
   return changed;
 }
@@ -142,7 +143,10 @@ TFormReadOptions DesignReadOptions() {
 TFormSet::TFormSet(const TFormReadOptions& options) : FOptions(options) {}
 
 TFormSet::~TFormSet() {
-  while (!FModules.empty()) Close(*FModules.back());
+  // Last first, as Close would, but without keeping the other modules' references to write back:
+  // no module is written any more, and that bookkeeping made freeing many forms quadratic. The
+  // references themselves let go through their free notifications.
+  while (!FModules.empty()) FModules.pop_back();
 }
 
 TFormModule& TFormSet::Open(const std::filesystem::path& file) {

@@ -50,3 +50,17 @@ void TFormDesigner::GetComponentNames(const TClassInfo& cls, const TGetStrProc& 
   list(FRoot, String());
   for (TComponent* root : OtherRoots()) list(root, root->Name() + STR("."));
 }
+
+TComponent& DropComponent(TComponent& root, const TClassInfo& cls, int32_t designInfo) {
+  if (!cls.Create) throw EComponentError(STR("Cannot create a ") + cls.Name);
+  const String base = cls.Name.size() > 1 && (cls.Name[0] == 'T' || cls.Name[0] == 't')
+                          ? cls.Name.substr(1)
+                          : cls.Name;
+  int number = 1;
+  while (root.FindComponent(base + IntToStr(number)) != nullptr) ++number;
+  auto* component = dynamic_cast<TComponent*>(cls.Create(&root));
+  if (component == nullptr) throw EComponentError(cls.Name + STR(" is not a component"));
+  component->SetName(base + IntToStr(number));
+  component->SetDesignInfo(designInfo);
+  return *component;
+}

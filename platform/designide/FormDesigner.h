@@ -21,3 +21,9 @@ class TFormDesigner : public IDesigner {
   TComponent* FRoot;
   int FModifiedCount = 0;
 };
+
+// A component of the class dropped from the palette onto root: owned by it (and so designing
+// when root is), named after its class without the T ("mySQLQuery1" for TmySQLQuery) with the
+// first free number, at the design position designInfo. Raises EComponentError for a class that
+// makes no component.
+TComponent& DropComponent(TComponent& root, const TClassInfo& cls, int32_t designInfo);

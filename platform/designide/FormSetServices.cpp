@@ -1,5 +1,7 @@
 #include "FormSetServices.h"
 
+#include <unordered_set>
+
 namespace {
 
 // The unit beside the form file.
@@ -30,7 +32,8 @@ class TFormEditor : public IOTAFormEditor {
 
 class TFormSetServices::TModule : public IOTAModule {
  public:
-  explicit TModule(const TFormModule& module) : FSource(module), FForm(module) {}
+  explicit TModule(const TFormModule& module)
+      : FSource(module), FForm(module), FRoot(module.Root()) {}
   String FileName() const override { return FSource.FileName(); }
   int GetModuleFileCount() const override { return 2; }
   IOTAEditor* GetModuleFileEditor(int index) const override {
@@ -39,10 +42,13 @@ class TFormSetServices::TModule : public IOTAModule {
     throw EListError(STR("List index out of bounds (") + IntToStr(index) + STR(")"));
   }
   int Shows() const { return FForm.Shows; }
+  // The root of the module it was made for.
+  const TComponent* Root() const { return FRoot; }
 
  private:
   mutable TSourceEditor FSource;
   mutable TFormEditor FForm;
+  const TComponent* FRoot;
 };
 
 TFormSetServices::TFormSetServices(TFormSet& forms) : FForms(forms) {}
@@ -53,22 +59,27 @@ IOTAModule* TFormSetServices::Modules(int index) const {
   if (index < 0 || index >= ModuleCount()) {
     throw EListError(STR("List index out of bounds (") + IntToStr(index) + STR(")"));
   }
-  // Wrappers of modules that were closed meanwhile go.
-  std::erase_if(FModules, [&](const auto& entry) {
-    for (int i = 0; i < FForms.ModuleCount(); ++i) {
-      if (&FForms.Modules(i) == entry.first) return false;
-    }
-    return true;
-  });
   const TFormModule& module = FForms.Modules(index);
   auto& wrapper = FModules[&module];
-  if (!wrapper) wrapper = std::make_unique<TModule>(module);
-  return wrapper.get();
+  // A module opened where a closed one stood gets a wrapper of its own.
+  if (!wrapper || wrapper->Root() != module.Root()) wrapper = std::make_unique<TModule>(module);
+  IOTAModule* found = wrapper.get();
+  // Wrappers of closed modules go once they outnumber the open ones, so that walking the modules
+  // stays linear; until then nothing reaches them.
+  if (FModules.size() > static_cast<size_t>(ModuleCount())) {
+    std::unordered_set<const TFormModule*> open;
+    for (int i = 0; i < FForms.ModuleCount(); ++i) open.insert(&FForms.Modules(i));
+    std::erase_if(FModules, [&](const auto& entry) { return !open.contains(entry.first); });
+  }
+  return found;
 }
 
 int TFormSetServices::ShowCount(const TComponent* root) const {
-  for (const auto& [module, wrapper] : FModules) {
-    if (module->Root() == root) return wrapper->Shows();
+  for (int i = 0; i < FForms.ModuleCount(); ++i) {
+    const TFormModule& module = FForms.Modules(i);
+    if (module.Root() != root) continue;
+    const auto it = FModules.find(&module);
+    return it == FModules.end() ? 0 : it->second->Shows();
   }
   return 0;
 }

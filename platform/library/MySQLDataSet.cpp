@@ -1,6 +1,7 @@
 #include "library/MySQLDataSet.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "library/DatabaseSession.h"
 #include "library/MySQLUpdateSQL.h"
@@ -38,8 +39,11 @@ void TmySQLDataSet::SetPublishedActive(bool value) {
 
 TmySQLDataSet::~TmySQLDataSet() {
   if (FDatabase != nullptr) {
+    // From the back: a connection being freed lets go of its datasets last first, and a scan
+    // from the front would make freeing a connection with many datasets quadratic.
     auto& list = FDatabase->FDataSets;
-    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    const auto it = std::find(list.rbegin(), list.rend(), this);
+    if (it != list.rend()) list.erase(std::next(it).base());
   }
   if (FUpdateObject != nullptr && FUpdateObject->DataSet() == this) {
     FUpdateObject->SetDataSet(nullptr);
@@ -50,8 +54,11 @@ void TmySQLDataSet::SetDatabase(TmySQLDatabase* value) {
   if (value == FDatabase) return;
   CheckInactive();
   if (FDatabase != nullptr) {
+    // From the back: a connection being freed lets go of its datasets last first, and a scan
+    // from the front would make freeing a connection with many datasets quadratic.
     auto& list = FDatabase->FDataSets;
-    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    const auto it = std::find(list.rbegin(), list.rend(), this);
+    if (it != list.rend()) list.erase(std::next(it).base());
   }
   FDatabase = value;
   if (value != nullptr) {

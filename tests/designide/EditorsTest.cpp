@@ -149,6 +149,13 @@ TEST_F(EditorsTest, ModuleServicesListFormEditorsWithTheirRoots) {
   forms.Close(*form2);
   EXPECT_EQ(modules->ModuleCount(), 1);
   EXPECT_THROW(modules->Modules(1), EListError);
+  // The closed module's wrapper is never reached again; a form opened after it has its own.
+  EXPECT_EQ(modules->Modules(0)->GetModuleFileEditor(1)->AsFormEditor()->GetRootComponent(),
+            form1->Root());
+  TFormModule& form3 = forms.OpenText("object Form3: TForm3\nend\n", "Unit3.dfm");
+  EXPECT_EQ(modules->Modules(1)->GetModuleFileEditor(1)->AsFormEditor()->GetRootComponent(),
+            form3.Root());
+  EXPECT_EQ(services.ShowCount(form3.Root()), 0);
 }
 
 class TVerbs : public TComponentEditor {
