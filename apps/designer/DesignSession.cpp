@@ -1,15 +1,10 @@
 #include "DesignSession.h"
 
-#include <algorithm>
-
 #include "classes/AtomicFile.h"
 #include "designide/IDEServices.h"
 
 TModuleDesigner::TModuleDesigner(TDesignSession& session, TFormModule& module)
-    : TFormDesigner(module.Root()),
-      FSession(session),
-      FModule(module),
-      FUnitComponents(OwnedComponents(*module.Root())) {}
+    : TFormDesigner(module.Root()), FSession(session), FModule(module) {}
 
 void TModuleDesigner::Modified() {
   TFormDesigner::Modified();
@@ -38,6 +33,7 @@ TDesignSession::~TDesignSession() {
 
 TFormModule& TDesignSession::Open(const std::filesystem::path& file) {
   TFormModule& module = FRun.Forms().Open(file);
+  FRun.Units().Opened(module);
   FDesigners[&module] = std::make_unique<TModuleDesigner>(*this, module);
   return module;
 }
@@ -69,51 +65,15 @@ void TDesignSession::DeleteComponent(TComponent& component) {
   DesignerOf(*module).Modified();
 }
 
-namespace {
-
-// The units that the classes of components new to the unit (added or retyped) come from.
-std::vector<String> UnitsToUse(const TComponent& root, const std::vector<TUnitComponent>& before) {
-  std::vector<String> units;
-  for (int i = 0; i < root.ComponentCount(); ++i) {
-    const TComponent* c = root.Components(i);
-    const String& unit = c->ClassType().UnitName;
-    const bool known = std::any_of(before.begin(), before.end(), [c](const TUnitComponent& u) {
-      return SameText(u.Name, c->Name()) && SameText(u.ClassName, c->ClassName());
-    });
-    if (known || unit.empty()) continue;
-    if (std::none_of(units.begin(), units.end(),
-                     [&](const String& u) { return SameText(u, unit); })) {
-      units.push_back(unit);
-    }
-  }
-  return units;
-}
-
-}  // namespace
-
 String TDesignSession::Save(TFormModule& module) {
-  TModuleDesigner& designer = DesignerOf(module);
   const std::string form = module.Render();
-  std::vector<TUnitComponent> components = OwnedComponents(*module.Root());
-  const std::filesystem::path unitFile =
-      std::filesystem::path(module.FileName()).replace_extension(".pas");
+  const TUnitStep unit = FRun.Units().Step(module);
   std::vector<std::pair<std::filesystem::path, std::string_view>> files{{module.FileName(), form}};
-  const std::optional<std::string> unit = ReadFileBytes(unitFile);
-  std::string updated;
-  String note;
-  if (unit) {
-    try {
-      updated = UpdateFormUnit(*unit, FromUtf8(unitFile.filename().string()),
-                               {module.Root()->ClassName(), designer.UnitComponents(), components,
-                                UnitsToUse(*module.Root(), designer.UnitComponents())});
-      if (updated != *unit) files.emplace_back(unitFile, updated);
-    } catch (const EUnitError& error) {
-      note = error.Message() + STR("\nThe form was saved; its unit was left as it was.");
-    }
-  }
+  if (unit.State == TUnitState::usChanged) files.emplace_back(unit.File, unit.Bytes);
   WriteFilesAtomically(files);  // the message names the file that failed
   // A unit left alone still declares the old components: the next save tries again.
-  if (note.empty()) designer.SetUnitComponents(std::move(components));
-  designer.SetModified(false);
-  return note;
+  if (unit.Problem.empty()) FRun.Units().Opened(module);
+  DesignerOf(module).SetModified(false);
+  if (unit.Problem.empty()) return String();
+  return FromUtf8(unit.Problem) + STR("\nThe form was saved; its unit was left as it was.");
 }

@@ -12,7 +12,6 @@
 #include "designide/FormDesigner.h"
 #include "designide/FormSetServices.h"
 #include "designide/Package.h"
-#include "units/FormUnit.h"
 
 class TDesignSession;
 
@@ -23,15 +22,11 @@ class TModuleDesigner : public TFormDesigner {
   TFormModule& Module() const { return FModule; }
   bool IsModified() const { return FModified; }
   void SetModified(bool value) { FModified = value; }
-  // The components as the form's unit declares them: as opened, then as last saved.
-  const std::vector<TUnitComponent>& UnitComponents() const { return FUnitComponents; }
-  void SetUnitComponents(std::vector<TUnitComponent> value) { FUnitComponents = std::move(value); }
 
  private:
   TDesignSession& FSession;
   TFormModule& FModule;
   bool FModified = false;
-  std::vector<TUnitComponent> FUnitComponents;
 };
 
 // The design position of a component: DesignInfo holds left in its low and top in its high

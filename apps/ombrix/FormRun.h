@@ -63,6 +63,8 @@ class TFormRun {
   bool Open(const std::vector<std::string>& files,
             const std::function<void(size_t)>& read = nullptr);
   TFormSet& Forms() { return FForms; }
+  // The units beside the forms; a form opened through Forms() is told to it with Opened.
+  TFormUnits& Units() { return FUnits; }
 
   // NAME in the first form that has it, or FORM.NAME; raises ERunFailed when there is none.
   TComponent& Find(const std::string& name) const;

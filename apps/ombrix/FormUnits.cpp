@@ -1,23 +1,10 @@
 #include "FormUnits.h"
 
-#include <fstream>
-#include <sstream>
 #include <unordered_set>
 
-#include "library/MySQLDataSet.h"
-#include "library/MySQLDatabase.h"
-#include "library/MySQLUpdateSQL.h"
+#include "classes/AtomicFile.h"
 
 namespace {
-
-// The library's unit, which declares its connection, datasets and update objects.
-const Char* const kLibraryUnit = STR("Mysqldbtables");
-
-bool FromLibraryUnit(const TComponent& component) {
-  return dynamic_cast<const TmySQLDatabase*>(&component) != nullptr ||
-         dynamic_cast<const TmySQLDataSet*>(&component) != nullptr ||
-         dynamic_cast<const TmySQLUpdateSQL*>(&component) != nullptr;
-}
 
 String Key(const String& name, const String& className) {
   return name + STR(":") + className;
@@ -31,15 +18,19 @@ bool Same(const std::vector<TUnitComponent>& a, const std::vector<TUnitComponent
   return true;
 }
 
-// The library's unit when the root got a component of the library that it did not have.
+// The units of the classes of components new to the unit (added or retyped), each once.
 std::vector<String> UnitsToUse(const TComponent& root, const std::vector<TUnitComponent>& before) {
   std::unordered_set<String> had;
   for (const TUnitComponent& c : before) had.insert(Key(c.Name, c.ClassName));
+  std::vector<String> units;
+  std::unordered_set<String> listed;
   for (int i = 0; i < root.ComponentCount(); ++i) {
     const TComponent* c = root.Components(i);
-    if (FromLibraryUnit(*c) && !had.contains(Key(c->Name(), c->ClassName()))) return {kLibraryUnit};
+    const String& unit = c->ClassType().UnitName;
+    if (unit.empty() || had.contains(Key(c->Name(), c->ClassName()))) continue;
+    if (listed.insert(UpperCase(unit)).second) units.push_back(unit);
   }
-  return {};
+  return units;
 }
 
 }  // namespace
@@ -74,10 +65,8 @@ TUnitStep TFormUnits::Step(const TFormModule& module) const {
   const std::vector<TUnitComponent>& before = opened->second;
   std::vector<TUnitComponent> after = OwnedComponents(*module.Root());
   if (Same(before, after)) return step;
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (!in || in.bad()) {
+  const std::optional<std::string> bytes = ReadFileBytes(file);
+  if (!bytes) {
     step.Problem = "cannot read unit " + file.string();
     return step;
   }
@@ -87,8 +76,8 @@ TUnitStep TFormUnits::Step(const TFormModule& module) const {
   change.After = std::move(after);
   change.Uses = UnitsToUse(*module.Root(), before);
   try {
-    std::string updated = UpdateFormUnit(bytes.str(), FromUtf8(file.string()), change);
-    if (updated == bytes.str()) return step;
+    std::string updated = UpdateFormUnit(*bytes, FromUtf8(file.string()), change);
+    if (updated == *bytes) return step;
     step.Bytes = std::move(updated);
     step.State = TUnitState::usChanged;
   } catch (const EUnitError& e) {

@@ -23,7 +23,8 @@ struct TUnitStep {
 
 class TFormUnits {
  public:
-  // Remembers what the root of a module just opened owns.
+  // Remembers what the root of a module owns now, as its unit declares it: just opened, or just
+  // saved with its unit.
   void Opened(const TFormModule& module);
   // The module's unit in step with what its root owns now. A unit that cannot be read or
   // understood stays unchanged and says why.
