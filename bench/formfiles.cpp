@@ -1,17 +1,74 @@
-// Reader and writer throughput of form text on a generated form of about 16 MB: a data module
-// whose datasets carry SQL, persistent fields, parameter collections and binary data.
+// Form files at 1, 4, 16 and 64 MB: a generated data module whose datasets carry SQL,
+// persistent fields (some of them lookups), parameter collections and binary data, with a data
+// source per dataset and detail tables on them. Each size measures reading the text, writing
+// it, building the components, freeing them, and the heap's high-water mark of a whole round
+// trip (a counting allocator). `bench_formfiles --generate MB FILE` writes such a form.
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
+#include <atomic>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <new>
 #include <string>
 
+#include "classes/Component.h"
+#include "classes/FormSet.h"
 #include "classes/FormText.h"
+#include "db/DBClasses.h"
+#include "foreign/ForeignClasses.h"
 
 namespace {
 
-constexpr size_t kFormSize = size_t{16} << 20;
+std::atomic<size_t> gLive{0};
+std::atomic<size_t> gPeak{0};
 
-std::string Dataset(int i) {
+void* Allocate(size_t size) {
+  void* p = std::malloc(size == 0 ? 1 : size);
+  if (p == nullptr) throw std::bad_alloc();
+  const size_t live = gLive += malloc_usable_size(p);
+  size_t peak = gPeak.load();
+  while (live > peak && !gPeak.compare_exchange_weak(peak, live)) {
+  }
+  return p;
+}
+
+void Release(void* p) noexcept {
+  if (p == nullptr) return;
+  gLive -= malloc_usable_size(p);
+  std::free(p);
+}
+
+}  // namespace
+
+void* operator new(size_t size) {
+  return Allocate(size);
+}
+void* operator new[](size_t size) {
+  return Allocate(size);
+}
+void operator delete(void* p) noexcept {
+  Release(p);
+}
+void operator delete[](void* p) noexcept {
+  Release(p);
+}
+void operator delete(void* p, size_t) noexcept {
+  Release(p);
+}
+void operator delete[](void* p, size_t) noexcept {
+  Release(p);
+}
+
+namespace {
+
+constexpr size_t kMB = size_t{1} << 20;
+
+std::string Group(int i) {
   const std::string n = std::to_string(i);
+  const std::string left = std::to_string(i % 600);
   std::string s;
   s += "  object Query" + n + ": TQuery\r\n";
   s += "    BeforeOpen = Query" + n + "BeforeOpen\r\n";
@@ -24,66 +81,97 @@ std::string Dataset(int i) {
   s += "      'order by ' + #13#10 + 'c.Company')\r\n";
   s += "    Params = <\r\n";
   s += "      item\r\n        DataType = ftInteger\r\n        Name = 'CustNo'\r\n"
-       "        ParamType = ptInput\r\n      end>\r\n";
-  s += "    Left = " + std::to_string(i % 600) + "\r\n    Top = 16\r\n";
+       "        ParamType = ptInput\r\n      end\r\n";
+  s += "      item\r\n        DataType = ftFloat\r\n        Name = 'Amount'\r\n"
+       "        ParamType = ptInput\r\n        Value = 1000.500000000000000000\r\n      end>\r\n";
+  s += "    Left = " + left + "\r\n    Top = 16\r\n";
   s += "    object Query" + n +
        "Company: TStringField\r\n      DisplayLabel = "
        "#1050#1086#1084#1087#1072#1085#1080#1103\r\n      FieldName = 'Company'\r\n"
        "      Size = 30\r\n    end\r\n";
   s += "    object Query" + n +
        "Amount: TFloatField\r\n      FieldName = 'Amount'\r\n"
-       "      MaxValue = 100000.000000000000000000\r\n      Options = [foRequired, foReadOnly]\r\n"
-       "    end\r\n";
+       "      MaxValue = 100000.000000000000000000\r\n    end\r\n";
   s += "  end\r\n";
+  s += "  object Source" + n + ": TDataSource\r\n    DataSet = Query" + n +
+       "\r\n    Left = " + left + "\r\n    Top = 72\r\n  end\r\n";
+  if (i % 2 == 0) {
+    s += "  object Orders" + n + ": TTable\r\n    DatabaseName = 'Demo'\r\n";
+    s += "    MasterFields = 'CustNo'\r\n    MasterSource = Source" + n + "\r\n";
+    s += "    TableName = 'ORDERS'\r\n    IndexFieldNames = 'CustNo;OrderDate'\r\n    Left = " +
+         left + "\r\n    Top = 128\r\n";
+    s += "    object Orders" + n + "Company: TStringField\r\n      FieldKind = fkLookup\r\n";
+    s += "      FieldName = 'Company'\r\n      LookupDataSet = Query" + n + "\r\n";
+    s += "      LookupKeyFields = 'CustNo'\r\n      LookupResultField = 'Company'\r\n";
+    s += "      KeyFields = 'CustNo'\r\n      Size = 30\r\n      Lookup = True\r\n    end\r\n";
+    s += "  end\r\n";
+  }
   if (i % 10 == 0) {
     s += "  object Image" + n + ": TImage\r\n    Picture.Data = {\r\n";
-    for (int line = 0; line < 8; ++line) {
-      s += "      0A544269746D6170F6000000424DF6000000000000007600000028000000100000\r\n";
+    for (int line = 0; line < 4; ++line) {
+      s += "      0A544269746D6170F6000000424DF6000000000000007600000028000000100000";
+      s += line < 3 ? "\r\n" : "}\r\n";
     }
-    s.insert(s.size() - 2, "}");
     s += "  end\r\n";
   }
   return s;
 }
 
-const std::string& LargeForm() {
-  static const std::string text = [] {
-    std::string s = "object DataModule1: TDataModule1\r\n  Height = 480\r\n  Width = 640\r\n";
-    for (int i = 0; s.size() < kFormSize; ++i) s += Dataset(i);
-    return s + "end\r\n";
-  }();
+std::string GenerateForm(size_t size) {
+  std::string s = "object DataModule1: TDataModule1\r\n  Height = 480\r\n  Width = 640\r\n";
+  s.reserve(size + 4096);
+  for (int i = 0; s.size() < size; ++i) s += Group(i);
+  return s + "end\r\n";
+}
+
+const std::string& Form(int64_t megabytes) {
+  static std::map<int64_t, std::string> forms;
+  auto& text = forms[megabytes];
+  if (text.empty()) text = GenerateForm(static_cast<size_t>(megabytes) * kMB);
   return text;
 }
 
-void SetThroughput(benchmark::State& state, size_t bytes) {
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(bytes));
+void RegisterClasses() {
+  RegisterClassesUnit();
+  RegisterDBClasses();
+  RegisterForeignClasses();
 }
 
+void Report(benchmark::State& state, size_t bytes) {
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(bytes));
+  // Seconds per gigabyte read as milliseconds per megabyte: the figure to compare across sizes.
+  state.counters["per_GB"] = benchmark::Counter(
+      static_cast<double>(bytes) / kMB / 1024,
+      benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+// Text to document.
 void BM_ReadFormText(benchmark::State& state) {
-  const std::string& text = LargeForm();
+  const std::string& text = Form(state.range(0));
   for (auto _ : state) {
     auto document = ReadFormText(text, STR("Large.dfm"));
     benchmark::DoNotOptimize(document.get());
+    state.PauseTiming();
+    document.reset();
+    state.ResumeTiming();
   }
-  SetThroughput(state, text.size());
+  Report(state, text.size());
 }
-BENCHMARK(BM_ReadFormText)->Unit(benchmark::kMillisecond);
 
 // Writing an unchanged document: every node from its source text.
 void BM_WriteFormText(benchmark::State& state) {
-  const std::string& text = LargeForm();
+  const std::string& text = Form(state.range(0));
   const auto document = ReadFormText(text, STR("Large.dfm"));
   for (auto _ : state) {
     std::string out = WriteFormText(*document);
     benchmark::DoNotOptimize(out.data());
   }
-  SetThroughput(state, text.size());
+  Report(state, text.size());
 }
-BENCHMARK(BM_WriteFormText)->Unit(benchmark::kMillisecond);
 
 // Writing a document whose every property changed: all values rendered in the host's style.
 void BM_RenderFormText(benchmark::State& state) {
-  auto document = ReadFormText(LargeForm(), STR("Large.dfm"));
+  auto document = ReadFormText(Form(state.range(0)), STR("Large.dfm"));
   auto touch = [](auto& self, TFormObject& object) -> void {
     for (TFormProperty& p : object.Properties) p.Modified = true;
     for (int i = 0; i < object.ChildCount(); ++i) self(self, *object.Child(i));
@@ -94,10 +182,96 @@ void BM_RenderFormText(benchmark::State& state) {
     std::string out = WriteFormText(*document);
     benchmark::DoNotOptimize(out.data());
   }
-  SetThroughput(state, size);
+  Report(state, size);
 }
-BENCHMARK(BM_RenderFormText)->Unit(benchmark::kMillisecond);
+
+// Text to document and components, references resolved.
+void BM_LoadForm(benchmark::State& state) {
+  RegisterClasses();
+  const std::string& text = Form(state.range(0));
+  for (auto _ : state) {
+    auto forms = std::make_unique<TFormSet>();
+    forms->OpenText(text, "Large.dfm");
+    state.PauseTiming();
+    state.counters["components"] = forms->Modules(0).Root()->ComponentCount();
+    forms.reset();
+    state.ResumeTiming();
+  }
+  Report(state, text.size());
+}
+
+// Writing the loaded form back from its components.
+void BM_SaveForm(benchmark::State& state) {
+  RegisterClasses();
+  const std::string& text = Form(state.range(0));
+  TFormSet forms;
+  TFormModule& module = forms.OpenText(text, "Large.dfm");
+  for (auto _ : state) {
+    std::string out = module.Render();
+    benchmark::DoNotOptimize(out.data());
+  }
+  Report(state, text.size());
+}
+
+void BM_FreeForm(benchmark::State& state) {
+  RegisterClasses();
+  const std::string& text = Form(state.range(0));
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto forms = std::make_unique<TFormSet>();
+    forms->OpenText(text, "Large.dfm");
+    state.ResumeTiming();
+    forms.reset();
+  }
+  Report(state, text.size());
+}
+
+// What `ombrix form roundtrip` does: load, write back, free. peak_x is the heap's high-water
+// mark over the file's size, the file's own bytes included.
+void BM_RoundTrip(benchmark::State& state) {
+  RegisterClasses();
+  const std::string& text = Form(state.range(0));
+  size_t peak = 0;
+  for (auto _ : state) {
+    const size_t before = gLive.load();
+    gPeak = before;
+    {
+      auto forms = std::make_unique<TFormSet>();
+      std::string out = forms->OpenText(text, "Large.dfm").Render();
+      benchmark::DoNotOptimize(out.data());
+    }
+    peak = std::max(peak, gPeak.load() - before + text.size());
+  }
+  Report(state, text.size());
+  state.counters["peak_MB"] = static_cast<double>(peak) / kMB;
+  state.counters["peak_x"] = static_cast<double>(peak) / static_cast<double>(text.size());
+}
+
+void Sizes(benchmark::internal::Benchmark* b) {
+  for (int64_t mb : {1, 4, 16, 64}) b->Arg(mb);
+  b->Unit(benchmark::kMillisecond)->ArgName("MB");
+}
+
+BENCHMARK(BM_ReadFormText)->Apply(Sizes);
+BENCHMARK(BM_WriteFormText)->Apply(Sizes);
+BENCHMARK(BM_RenderFormText)->Apply(Sizes);
+BENCHMARK(BM_LoadForm)->Apply(Sizes);
+BENCHMARK(BM_SaveForm)->Apply(Sizes);
+BENCHMARK(BM_FreeForm)->Apply(Sizes);
+BENCHMARK(BM_RoundTrip)->Apply(Sizes);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  if (argc == 4 && std::string(argv[1]) == "--generate") {
+    std::ofstream out(argv[3], std::ios::binary);
+    const std::string text = GenerateForm(std::stoul(argv[2]) * kMB);
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    return out ? 0 : 1;
+  }
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -14,4 +14,18 @@ for bench in build/ombrix18/bench/bench_*; do
   echo "=== $(basename "$bench") ==="
   "$bench" "$@" || status=1
 done
+# The command line on a generated 16 MB form: wall time, peak memory, and the bytes unchanged.
+form="$OMBRIX_BENCH_DIR/Large.dfm"
+build/ombrix18/bench/bench_formfiles --generate 16 "$form"
+echo "=== ombrix form roundtrip of a 16 MB form ==="
+if [ -x /usr/bin/time ]; then
+  /usr/bin/time -f "%e s, peak RSS %M KB" build/ombrix18/bin/ombrix form roundtrip "$form" \
+    >"$form.out" || status=1
+else
+  time build/ombrix18/bin/ombrix form roundtrip "$form" >"$form.out" || status=1
+fi
+cmp -s "$form" "$form.out" || {
+  echo "roundtrip changed the form" >&2
+  status=1
+}
 exit $status

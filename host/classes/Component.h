@@ -1,11 +1,15 @@
 #pragma once
 // The component model: ownership, names, design positions, free notifications.
 #include <cstdint>
+#include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "classes/Persistent.h"
 
 enum class TOperation { opInsert, opRemove };
+
+class TFreeNotifyList;
 
 using TComponentState = uint32_t;
 inline constexpr TComponentState csLoading = 1;
@@ -38,7 +42,7 @@ class TComponent : public TPersistent {
   // A component inserted into a designed owner is designed too, as in the host.
   void InsertComponent(TComponent* component);
   void RemoveComponent(TComponent* component);
-  // Null when no owned component has that name (case-insensitive).
+  // Null when no owned component has that name (case-insensitive). Owners keep an index.
   TComponent* FindComponent(StringView name) const;
 
   // The designer's stored position of a non-visual component: low 16 bits left, high 16 top.
@@ -85,13 +89,23 @@ class TComponent : public TPersistent {
                               const String& newName);
 
  private:
+  // Owned components by name, without regard to ASCII case; keys view the components' names.
+  struct TNameHash {
+    size_t operator()(StringView name) const;
+  };
+  struct TNameEqual {
+    bool operator()(StringView a, StringView b) const;
+  };
   void Insert(TComponent* component);
   void Remove(TComponent* component);
+  void IndexName(TComponent* component);
+  void UnindexName(const TComponent* component);
 
   TComponent* FOwner = nullptr;
   String FName;
   std::vector<TComponent*> FComponents;
-  std::vector<TComponent*> FFreeNotifies;
+  std::unordered_map<StringView, TComponent*, TNameHash, TNameEqual> FNames;
+  std::unique_ptr<TFreeNotifyList> FFreeNotifies;  // made on first use
   int32_t FDesignInfo = 0;
   TComponentState FComponentState = 0;
 };

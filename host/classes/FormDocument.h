@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "rtl/String.h"
@@ -21,16 +22,32 @@ struct TFormStyle {
   bool ApostropheAsCode = false;  // the file writes ' inside strings as #39 rather than ''
 };
 
-// The source text of one node, bytes as found in the file. A node made in code has none.
-struct TFormSource {
-  std::string Leading;       // white space before the node's first token (may hold blank lines)
-  std::string Text;          // the node's tokens, from the first to the last
-  std::string Trailing;      // blanks after the last token, up to and including one line break
-  bool AtLineStart = false;  // the node's first line starts where Leading starts
-  bool Present() const { return !Text.empty(); }
+// The source text of one node, bytes as found in the file: the white space before its first
+// token (may hold blank lines), its tokens, and the blanks after the last one up to and
+// including one line break. A node made in code has none. A document has one for every node,
+// so the three parts share one string.
+class TFormSource {
+ public:
+  TFormSource() = default;
+  TFormSource(std::string_view leading, std::string_view text, std::string_view trailing,
+              bool atLineStart);
+  std::string_view Leading() const { return std::string_view(FBytes).substr(0, FTextAt); }
+  std::string_view Text() const {
+    return std::string_view(FBytes).substr(FTextAt, FTrailingAt - FTextAt);
+  }
+  std::string_view Trailing() const { return std::string_view(FBytes).substr(FTrailingAt); }
+  // The node's first line starts where Leading starts.
+  bool AtLineStart() const { return FAtLineStart; }
+  bool Present() const { return FTrailingAt > FTextAt; }
   // The white space before the node on its own line; empty optional when the node does not
   // start a line.
   std::optional<std::string> Indent() const;
+
+ private:
+  std::string FBytes;
+  uint32_t FTextAt = 0;
+  uint32_t FTrailingAt = 0;
+  bool FAtLineStart = false;
 };
 
 enum class TFormValueKind {

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "FreeNotifyList.h"
+#include "rtl/SysUtils.h"
+
 const TClassInfo& TComponent::StaticClass() {
   static const TClassInfo info = TClassBuilder<TComponent, TPersistent>(STR("TComponent"))
                                      .Creatable()
@@ -22,11 +25,9 @@ TComponent::TComponent(TComponent* owner) {
 TComponent::~TComponent() {
   FComponentState |= csDestroying;
   // Tell everyone who asked; they drop their references to us.
-  while (!FFreeNotifies.empty()) {
-    TComponent* other = FFreeNotifies.back();
-    FFreeNotifies.pop_back();
-    auto& back = other->FFreeNotifies;
-    back.erase(std::remove(back.begin(), back.end(), this), back.end());
+  while (FFreeNotifies && !FFreeNotifies->Empty()) {
+    TComponent* other = FFreeNotifies->TakeLast();
+    if (other->FFreeNotifies) other->FFreeNotifies->Remove(this);
     other->Notification(this, TOperation::opRemove);
   }
   DestroyComponents();
@@ -68,8 +69,14 @@ void TComponent::SetName(const String& name) {
   if (!name.empty() && !IsValidIdent(name)) {
     throw EComponentError(STR("'") + name + STR("' is not a valid component name"));
   }
-  if (FOwner != nullptr) FOwner->ValidateRename(this, FName, name);
+  if (FOwner == nullptr) {
+    FName = name;
+    return;
+  }
+  FOwner->ValidateRename(this, FName, name);
+  FOwner->UnindexName(this);
   FName = name;
+  FOwner->IndexName(this);
 }
 
 void TComponent::InsertComponent(TComponent* component) {
@@ -89,20 +96,46 @@ void TComponent::RemoveComponent(TComponent* component) {
 void TComponent::Insert(TComponent* component) {
   FComponents.push_back(component);
   component->FOwner = this;
+  IndexName(component);
 }
 
 void TComponent::Remove(TComponent* component) {
-  FComponents.erase(std::remove(FComponents.begin(), FComponents.end(), component),
-                    FComponents.end());
+  UnindexName(component);
+  // Owners free their components last first.
+  const auto it = std::find(FComponents.rbegin(), FComponents.rend(), component);
+  if (it != FComponents.rend()) FComponents.erase(std::next(it).base());
   component->FOwner = nullptr;
+}
+
+size_t TComponent::TNameHash::operator()(StringView name) const {
+  size_t hash = 14695981039346656037ull;
+  for (Char c : name) {
+    auto unit = static_cast<size_t>(static_cast<std::make_unsigned_t<Char>>(c));
+    if (unit >= 'a' && unit <= 'z') unit -= 'a' - 'A';
+    hash = (hash ^ unit) * 1099511628211ull;
+  }
+  return hash;
+}
+
+bool TComponent::TNameEqual::operator()(StringView a, StringView b) const {
+  return SameText(a, b);
+}
+
+void TComponent::IndexName(TComponent* component) {
+  // A subclass that lets a name in twice finds the first one.
+  if (!component->FName.empty()) FNames.try_emplace(component->FName, component);
+}
+
+void TComponent::UnindexName(const TComponent* component) {
+  if (component->FName.empty()) return;
+  const auto it = FNames.find(component->FName);
+  if (it != FNames.end() && it->second == component) FNames.erase(it);
 }
 
 TComponent* TComponent::FindComponent(StringView name) const {
   if (name.empty()) return nullptr;
-  for (TComponent* c : FComponents) {
-    if (SameText(c->FName, name)) return c;
-  }
-  return nullptr;
+  const auto it = FNames.find(name);
+  return it == FNames.end() ? nullptr : it->second;
 }
 
 void TComponent::SetDesigning(bool value, bool children) {
@@ -130,19 +163,17 @@ void TComponent::SetComponentStateFlag(TComponentState flag, bool on) {
 
 void TComponent::FreeNotification(TComponent* component) {
   if (component == nullptr || component == this) return;
-  if (std::find(FFreeNotifies.begin(), FFreeNotifies.end(), component) == FFreeNotifies.end()) {
-    FFreeNotifies.push_back(component);
-    component->FFreeNotifies.push_back(this);
-  }
+  if (!FFreeNotifies) FFreeNotifies = std::make_unique<TFreeNotifyList>();
+  if (FFreeNotifies->Contains(component)) return;
+  FFreeNotifies->Add(component);
+  if (!component->FFreeNotifies) component->FFreeNotifies = std::make_unique<TFreeNotifyList>();
+  if (!component->FFreeNotifies->Contains(this)) component->FFreeNotifies->Add(this);
 }
 
 void TComponent::RemoveFreeNotification(TComponent* component) {
   if (component == nullptr) return;
-  auto drop = [](std::vector<TComponent*>& list, TComponent* c) {
-    list.erase(std::remove(list.begin(), list.end(), c), list.end());
-  };
-  drop(FFreeNotifies, component);
-  drop(component->FFreeNotifies, this);
+  if (FFreeNotifies) FFreeNotifies->Remove(component);
+  if (component->FFreeNotifies) component->FFreeNotifies->Remove(this);
 }
 
 void TComponent::Notification(TComponent* component, TOperation operation) {

@@ -69,10 +69,20 @@ bool SameProperties(const TFormProperties& a, const TFormProperties& b) {
 
 }  // namespace
 
+TFormSource::TFormSource(std::string_view leading, std::string_view text, std::string_view trailing,
+                         bool atLineStart)
+    : FTextAt(static_cast<uint32_t>(leading.size())),
+      FTrailingAt(static_cast<uint32_t>(leading.size() + text.size())),
+      FAtLineStart(atLineStart) {
+  FBytes.reserve(leading.size() + text.size() + trailing.size());
+  FBytes.append(leading).append(text).append(trailing);
+}
+
 std::optional<std::string> TFormSource::Indent() const {
-  const size_t lineBreak = Leading.find_last_of("\r\n");
-  if (lineBreak != std::string::npos) return Leading.substr(lineBreak + 1);
-  if (AtLineStart) return Leading;
+  const std::string_view leading = Leading();
+  const size_t lineBreak = leading.find_last_of("\r\n");
+  if (lineBreak != std::string_view::npos) return std::string(leading.substr(lineBreak + 1));
+  if (FAtLineStart) return std::string(leading);
   return std::nullopt;
 }
 

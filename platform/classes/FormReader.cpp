@@ -28,18 +28,20 @@ class TFormParser {
   bool CodesApostrophes() const { return FLexer.CodedApostrophes() > FLexer.DoubledApostrophes(); }
 
  private:
+  struct TOpenNode {
+    size_t LeadingStart;
+    size_t Start;
+    bool AtLineStart;
+  };
   // Opens a node at the current token: its leading white space since the last node.
-  size_t Begin(TFormSource& source) {
-    const size_t start = FLexer.Token().Start;
-    source.Leading.assign(FSource.substr(FLastEnd, start - FLastEnd));
-    source.AtLineStart =
-        FLastEnd == FBodyStart || FSource[FLastEnd - 1] == '\n' || FSource[FLastEnd - 1] == '\r';
-    return start;
+  TOpenNode Begin() const {
+    return {
+        FLastEnd, FLexer.Token().Start,
+        FLastEnd == FBodyStart || FSource[FLastEnd - 1] == '\n' || FSource[FLastEnd - 1] == '\r'};
   }
   // Closes a node after the last consumed token.
-  void Finish(TFormSource& source, size_t start) {
+  void Finish(TFormSource& source, const TOpenNode& node) {
     const size_t end = FLexer.PrevEnd();
-    source.Text.assign(FSource.substr(start, end - start));
     size_t i = end;
     while (i < FSource.size() && FSource[i] != '\r' && FSource[i] != '\n' && FSource[i] > 0 &&
            static_cast<unsigned char>(FSource[i]) <= ' ') {
@@ -51,7 +53,9 @@ class TFormParser {
     } else if (i < FSource.size() && FSource[i] == '\n') {
       ++i;
     }
-    source.Trailing.assign(FSource.substr(end, i - end));
+    source = TFormSource(FSource.substr(node.LeadingStart, node.Start - node.LeadingStart),
+                         FSource.substr(node.Start, end - node.Start), FSource.substr(end, i - end),
+                         node.AtLineStart);
     FLastEnd = i;
   }
 
@@ -92,7 +96,7 @@ class TFormParser {
     auto object = std::make_unique<TFormObject>();
     object->Line = FLexer.Token().Line;
     object->Column = FLexer.Token().Column;
-    const size_t start = Begin(object->Head);
+    const TOpenNode start = Begin();
     if (FLexer.IsWord("inherited")) {
       object->Kind = TFormObjectKind::okInherited;
     } else if (FLexer.IsWord("inline")) {
@@ -122,7 +126,7 @@ class TFormParser {
                        ? STR("'end' expected but end of file found")
                        : STR("'end' expected"));
     }
-    const size_t endStart = Begin(object->End);
+    const TOpenNode endStart = Begin();
     FLexer.Next();
     Finish(object->End, endStart);
     Leave();
@@ -143,14 +147,14 @@ class TFormParser {
     TFormProperty property;
     property.Line = FLexer.Token().Line;
     property.Column = FLexer.Token().Column;
-    const size_t start = Begin(property.Source);
+    const TOpenNode start = Begin();
     property.Name = DottedName(STR("Property name"));
     ExpectChar('=');
     if (FLexer.IsChar('<')) {
       FLexer.Next();
       Finish(property.Source, start);
       property.Value = ParseCollection();
-      const size_t tailStart = Begin(property.Tail);
+      const TOpenNode tailStart = Begin();
       ExpectChar('>');
       Finish(property.Tail, tailStart);
     } else {
@@ -167,7 +171,7 @@ class TFormParser {
       TFormItem item;
       item.Line = FLexer.Token().Line;
       item.Column = FLexer.Token().Column;
-      const size_t start = Begin(item.Head);
+      const TOpenNode start = Begin();
       FLexer.Next();
       if (FLexer.IsChar(':')) {
         FLexer.Next();
@@ -182,7 +186,7 @@ class TFormParser {
         item.Properties.push_back(ParseProperty());
       }
       if (!FLexer.IsWord("end")) FLexer.Error(STR("'end' expected"));
-      const size_t endStart = Begin(item.End);
+      const TOpenNode endStart = Begin();
       FLexer.Next();
       Finish(item.End, endStart);
       value.CollectionItems.push_back(std::move(item));

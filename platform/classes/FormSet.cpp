@@ -5,6 +5,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <unordered_map>
 #include <utility>
 
 #include "AtomicFile.h"
@@ -32,22 +33,25 @@ class TBindingWatcher : public TComponent {
 
 // Takes the stored value of one property (by path) from the component's current state.
 void RefreshSnapshot(TBinding& binding, const String& path) {
-  std::erase_if(binding.Snapshot, [&](const TFormProperty& p) { return SameText(p.Name, path); });
+  TFormProperties snapshot = binding.Snapshot.Properties();
+  std::erase_if(snapshot, [&](const TFormProperty& p) { return SameText(p.Name, path); });
   const TFormProperties now = StoredProperties(binding.Component);
   for (size_t i = 0; i < now.size(); ++i) {
     if (SameText(now[i].Name, path)) {
-      binding.Snapshot.insert(
-          binding.Snapshot.begin() + static_cast<ptrdiff_t>(std::min(i, binding.Snapshot.size())),
-          now[i]);
+      snapshot.insert(snapshot.begin() + static_cast<ptrdiff_t>(std::min(i, snapshot.size())),
+                      now[i]);
     }
   }
+  binding.Snapshot = TPropertySnapshot(snapshot);
 }
 
 }  // namespace
 
 struct TFormModule::TState {
   ~TState() {
-    // The root goes first so that the watcher hears of everything while the bindings exist.
+    // The root goes first so that the watcher hears of everything while the bindings exist;
+    // they go with it, so nothing needs marking.
+    Closing = true;
     Root.reset();
     Watcher.reset();
   }
@@ -58,18 +62,28 @@ struct TFormModule::TState {
   std::vector<TBinding> Bindings;
   std::vector<TPendingReference> Pending;  // references into forms not open
   std::vector<TFormWarning> Warnings;
+  std::unordered_map<const TComponent*, size_t> LiveBindings;  // position in Bindings
+  bool Closing = false;
 
-  TBinding* BindingOf(const TComponent* component) {
-    for (TBinding& b : Bindings) {
-      if (b.Component == component && b.Alive) return &b;
+  // After Bindings changed.
+  void IndexBindings() {
+    LiveBindings.clear();
+    for (size_t i = 0; i < Bindings.size(); ++i) {
+      if (Bindings[i].Alive) LiveBindings[Bindings[i].Component] = i;
     }
-    return nullptr;
+  }
+  TBinding* BindingOf(const TComponent* component) {
+    const auto it = LiveBindings.find(component);
+    return it == LiveBindings.end() ? nullptr : &Bindings[it->second];
   }
   void Watch(TComponent* component) { Watcher->FreeNotification(component); }
   void Gone(TComponent* component) {
-    for (TBinding& b : Bindings) {
-      if (b.Component == component) b.Alive = false;
+    if (Closing) return;
+    if (const auto it = LiveBindings.find(component); it != LiveBindings.end()) {
+      Bindings[it->second].Alive = false;
+      LiveBindings.erase(it);
     }
+    if (Pending.empty()) return;
     std::erase_if(Pending, [&](const TPendingReference& r) { return r.Component == component; });
   }
 };
@@ -94,6 +108,7 @@ const std::vector<TFormWarning>& TFormModule::Warnings() const {
 std::string TFormModule::Render() {
   SyncDocument(*FState->Document, FState->Root.get(), FState->Bindings,
                [this](TComponent* c) { FState->Watch(c); });
+  FState->IndexBindings();
   return WriteFormText(*FState->Document);
 }
 
@@ -181,10 +196,11 @@ TFormModule& TFormSet::Add(std::unique_ptr<TFormDocument> document,
   FinishLoading(builder.Bound, builder);
   for (const TBoundObject& b : builder.Bound) {
     // The module owns the document; the builder only read it.
-    s->Bindings.push_back(
-        {b.Component, const_cast<TFormObject*>(b.Object), StoredProperties(b.Component), true});
+    s->Bindings.push_back({b.Component, const_cast<TFormObject*>(b.Object),
+                           TPropertySnapshot(StoredProperties(b.Component)), true});
     s->Watch(b.Component);
   }
+  s->IndexBindings();
   s->Warnings = std::move(builder.Warnings);
   TFormModule& module = *FModules.emplace_back(new TFormModule(std::move(state)));
   RetryReferences();
@@ -232,7 +248,7 @@ void TFormSet::Close(TFormModule& module) {
     TFormModule::TState& s = *other->FState;
     for (const TBinding& b : s.Bindings) {
       if (!b.Alive) continue;
-      for (const TFormProperty& p : b.Snapshot) {
+      for (const TFormProperty& p : b.Snapshot.Properties()) {
         if (p.Value.Kind != TFormValueKind::fvIdent || p.Value.Text.size() <= prefix.size() ||
             !SameText(StringView(p.Value.Text).substr(0, prefix.size()), prefix)) {
           continue;

@@ -26,19 +26,22 @@ void ReplaceLinePrefixes(std::string& text, size_t from, const std::string& oldP
 
 void Reindent(TFormSource& source, const std::string& from, const std::string& to) {
   if (!source.Present()) return;
-  const size_t lastBreak = source.Leading.find_last_of("\r\n");
+  std::string leading(source.Leading());
+  const size_t lastBreak = leading.find_last_of("\r\n");
   if (lastBreak != std::string::npos) {
-    ReplaceLinePrefixes(source.Leading, lastBreak + 1, from, to);
-  } else if (source.AtLineStart) {
-    ReplaceLinePrefixes(source.Leading, 0, from, to);
+    ReplaceLinePrefixes(leading, lastBreak + 1, from, to);
+  } else if (source.AtLineStart()) {
+    ReplaceLinePrefixes(leading, 0, from, to);
   }
   // Continuation lines of multi-line values.
-  const size_t firstBreak = source.Text.find_first_of("\r\n");
+  std::string text(source.Text());
+  const size_t firstBreak = text.find_first_of("\r\n");
   if (firstBreak != std::string::npos) {
-    std::string rest = source.Text.substr(firstBreak);
+    std::string rest = text.substr(firstBreak);
     ReplaceLinePrefixes(rest, 1, from, to);
-    source.Text = source.Text.substr(0, firstBreak) + rest;
+    text = text.substr(0, firstBreak) + rest;
   }
+  source = TFormSource(leading, text, source.Trailing(), source.AtLineStart());
 }
 
 void Reindent(TFormProperties& properties, const std::string& from, const std::string& to) {
@@ -174,9 +177,11 @@ class TSync {
     for (TBinding& b : FBindings) {
       if (FByComponent.count(b.Component) == 0 || FNew.count(b.Component) > 0) continue;
       if (b.Object->Name != b.Component->Name()) b.Object->Rename(b.Component->Name());
-      TFormProperties now = StoredProperties(b.Component);
-      ApplyPropertyChanges(b.Object->Properties, b.Snapshot, now);
-      b.Snapshot = std::move(now);
+      const TFormProperties now = StoredProperties(b.Component);
+      TPropertySnapshot snapshot(now);
+      if (snapshot == b.Snapshot) continue;
+      ApplyPropertyChanges(b.Object->Properties, b.Snapshot.Properties(), now);
+      b.Snapshot = std::move(snapshot);
     }
   }
 
@@ -283,7 +288,7 @@ class TSync {
     created->ClassName = c->ClassName();
     created->Properties = StoredProperties(c);
     TBinding binding{c, target->AddChild(std::move(created)), {}, true};
-    binding.Snapshot = binding.Object->Properties;
+    binding.Snapshot = TPropertySnapshot(binding.Object->Properties);
     FNew.insert(c);
     FByObject[binding.Object] = FBindings.size();
     FByComponent[c] = FBindings.size();

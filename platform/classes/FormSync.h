@@ -7,14 +7,15 @@
 #include <functional>
 #include <vector>
 
+#include "PropertySnapshot.h"
 #include "classes/Component.h"
 #include "classes/FormDocument.h"
 
 struct TBinding {
   TComponent* Component = nullptr;
   TFormObject* Object = nullptr;
-  TFormProperties Snapshot;  // the stored properties as the document last had them
-  bool Alive = true;         // cleared when the component is freed
+  TPropertySnapshot Snapshot;  // the stored properties as the document last had them
+  bool Alive = true;           // cleared when the component is freed
 };
 
 // watch is called for each component that gets a binding here.

@@ -39,18 +39,22 @@ class TFormWriter {
   }
 
   void Source(const TFormSource& source) {
-    FOut += source.Leading;
-    FOut += source.Text;
-    FOut += source.Trailing;
+    FOut += source.Leading();
+    FOut += source.Text();
+    FOut += source.Trailing();
   }
 
   void Object(const TFormObject& object, const std::string& indent) {
     std::string own = indent;
     if (object.Head.Present()) {
       own = IndentOf(object.Head, indent);
-      FOut += object.Head.Leading;
-      FOut += object.HeadModified ? RenderObjectHeader(object, FStyle) : object.Head.Text;
-      FOut += object.Head.Trailing;
+      FOut += object.Head.Leading();
+      if (object.HeadModified) {
+        FOut += RenderObjectHeader(object, FStyle);
+      } else {
+        FOut += object.Head.Text();
+      }
+      FOut += object.Head.Trailing();
     } else {
       LineStart();
       FOut += indent + RenderObjectHeader(object, FStyle) + FStyle.LineBreak;
@@ -78,9 +82,9 @@ class TFormWriter {
     const std::string own = IndentOf(property.Source, indent);
     const bool collectionSource = property.Tail.Present();
     if (property.Modified) {
-      FOut += property.Source.Leading;
+      FOut += property.Source.Leading();
       RenderProperty(FOut, property, own, FStyle);
-      FOut += collectionSource ? property.Tail.Trailing : property.Source.Trailing;
+      FOut += collectionSource ? property.Tail.Trailing() : property.Source.Trailing();
       return;
     }
     Source(property.Source);

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "classes/Component.h"
+#include "rtl/SysUtils.h"
 
 namespace {
 
@@ -75,6 +78,67 @@ TEST(Component, FreeNotificationClearsReferences) {
   watcher->FreeNotification(other);
   delete watcher;
   delete other;
+}
+
+TEST(Component, NameIndexFollowsInsertRenameMoveAndFree) {
+  TComponent root(nullptr);
+  TComponent other(nullptr);
+  std::vector<TComponent*> items;
+  for (int i = 0; i < 100; ++i) {
+    items.push_back(new TComponent(&root));
+    items.back()->SetName(STR("Item") + IntToStr(i));
+  }
+  EXPECT_EQ(root.FindComponent(STR("ITEM42")), items[42]);
+  items[42]->SetName(STR("Answer"));
+  EXPECT_EQ(root.FindComponent(STR("item42")), nullptr);
+  EXPECT_EQ(root.FindComponent(STR("answer")), items[42]);
+  // A change of case only keeps the entry, and the old name is free again after a rename.
+  items[7]->SetName(STR("ITEM7"));
+  EXPECT_EQ(root.FindComponent(STR("Item7")), items[7]);
+  items[8]->SetName(STR("Item42"));
+  EXPECT_EQ(root.FindComponent(STR("item42")), items[8]);
+  EXPECT_THROW(items[9]->SetName(STR("answer")), EComponentError);
+  EXPECT_EQ(root.FindComponent(STR("Item9")), items[9]);
+  // Moving to another owner takes the name along.
+  other.InsertComponent(items[10]);
+  EXPECT_EQ(root.FindComponent(STR("Item10")), nullptr);
+  EXPECT_EQ(other.FindComponent(STR("Item10")), items[10]);
+  delete items[11];
+  EXPECT_EQ(root.FindComponent(STR("Item11")), nullptr);
+  auto* reborn = new TComponent(&root);
+  EXPECT_NO_THROW(reborn->SetName(STR("Item11")));
+  EXPECT_EQ(root.FindComponent(STR("Item11")), reborn);
+  root.DestroyComponents();
+  EXPECT_EQ(root.ComponentCount(), 0);
+  EXPECT_EQ(root.FindComponent(STR("Answer")), nullptr);
+}
+
+TEST(Component, ManyFreeNotificationsInAnyOrder) {
+  // Watched components of another owner: siblings hear of every removal anyway.
+  TComponent root(nullptr);
+  TComponent others(nullptr);
+  auto* watcher = new TWatcher(&root);
+  std::vector<TComponent*> watched;
+  for (int i = 0; i < 200; ++i) {
+    watched.push_back(new TComponent(&others));
+    watcher->FreeNotification(watched.back());
+    watcher->FreeNotification(watched.back());  // asked twice, told once
+  }
+  // Free from the middle outwards, dropping some notifications first.
+  for (int i = 0; i < 200; i += 3) watcher->RemoveFreeNotification(watched[static_cast<size_t>(i)]);
+  int told = 0;
+  for (int k = 0; k < 200; ++k) {
+    const size_t i = static_cast<size_t>(k % 2 == 0 ? 100 + k / 2 : 99 - k / 2);
+    watcher->Target = watched[i];
+    delete watched[i];
+    if (watcher->Target == nullptr) ++told;
+  }
+  EXPECT_EQ(told, 200 - 67);
+  // The watcher is told nothing more, and freeing it leaves nothing behind (ASan checks).
+  auto* late = new TComponent(&others);
+  watcher->FreeNotification(late);
+  delete watcher;
+  delete late;
 }
 
 TEST(TypInfo, PropertiesAndMethodsByName) {

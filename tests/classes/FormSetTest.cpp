@@ -6,6 +6,7 @@
 #include "classes/FormText.h"
 
 #include <fstream>
+#include <functional>
 
 namespace {
 
@@ -191,6 +192,56 @@ TEST_F(FormSet, ReferencesAcrossForms) {
   TFormModule& again =
       forms.OpenText(Replace(kModule, "object Master:", "object Customers:"), "DataModule1.dfm");
   EXPECT_EQ(part->LookupDataSet(), again.Root()->FindComponent(STR("Customers")));
+}
+
+// A module of many datasets, each with a field and a data source.
+std::string ManyDatasets(int count, const std::function<std::string(int)>& name,
+                         const std::function<bool(int)>& present) {
+  std::string text = "object DataModule1: TDataModule1\r\n";
+  for (int i = 0; i < count; ++i) {
+    if (!present(i)) continue;
+    const std::string n = std::to_string(i);
+    text += "  object " + name(i) + ": TTestDataSet\r\n";
+    text +=
+        "    object Field" + n + ": TTestField\r\n      FieldName = 'F" + n + "'\r\n    end\r\n";
+    text += "  end\r\n";
+    text +=
+        "  object Source" + n + ": TTestDataSource\r\n    DataSet = " + name(i) + "\r\n  end\r\n";
+  }
+  return text + "end\r\n";
+}
+
+TEST_F(FormSet, ManyComponentsFreedAndRenamedInAnyOrder) {
+  const int count = 300;
+  auto plain = [](int i) { return "Data" + std::to_string(i); };
+  auto all = [](int) { return true; };
+  TFormSet forms;
+  TFormModule& module = forms.OpenText(ManyDatasets(count, plain, all), "DataModule1.dfm");
+  TComponent* root = module.Root();
+  EXPECT_EQ(root->ComponentCount(), 3 * count);
+  // Free the data sources of every third dataset (from the end, then from the start), rename
+  // every seventh dataset, and render twice in between.
+  auto freed = [](int i) { return i % 3 == 0; };
+  for (int i = count - 1; i >= count / 2; --i) {
+    if (freed(i)) delete root->FindComponent(STR("source") + IntToStr(i));
+  }
+  module.Render();
+  for (int i = 0; i < count / 2; ++i) {
+    if (freed(i)) delete root->FindComponent(STR("SOURCE") + IntToStr(i));
+  }
+  auto renamed = [&](int i) { return i % 7 == 0 ? "Renamed" + std::to_string(i) : plain(i); };
+  for (int i = 0; i < count; i += 7)
+    root->FindComponent(STR("data") + IntToStr(i))->SetName(FromUtf8(renamed(i)));
+  std::string expected = ManyDatasets(count, renamed, all);
+  for (int i = 0; i < count; ++i) {
+    if (!freed(i)) continue;
+    const std::string n = std::to_string(i);
+    const std::string block = "  object Source" + n +
+                              ": TTestDataSource\r\n    DataSet = " + renamed(i) + "\r\n  end\r\n";
+    expected.erase(expected.find(block), block.size());
+  }
+  EXPECT_EQ(module.Render(), expected);
+  EXPECT_EQ(root->ComponentCount(), 3 * count - count / 3);
 }
 
 TEST_F(FormSet, SaveWritesTheFileAtomically) {
