@@ -129,6 +129,7 @@ void TBDE2Ombrix::MigrateTables() {
   }
   // Every rename and removal of the run is checked before the first change.
   CheckConversions(converted, FDeleteSourceComponents);
+  FLastRun.Pairs.reserve(converted.size());
   for (TDataSet* dataSet : converted) CheckDataSet(dataSet);
   for (int i = 0; i < FDataSets->Count(); ++i) {
     auto* newDataSet = static_cast<TmySQLDataSet*>(FDataSets->GetNewDataSets(i));
@@ -143,11 +144,14 @@ void TBDE2Ombrix::MigrateTables() {
 void TBDE2Ombrix::MigrateDataSources() {
   TList list;
   FillComponents(&list, &TDataSource::StaticClass());
+  FLastRun.DataSources.reserve(static_cast<size_t>(list.Count()));
   for (int i = 0; i < list.Count(); ++i) {
     auto* source = Entry<TDataSource>(list, i);
-    if (source == nullptr || FDataSets->IndexOfOldDataSet(source->DataSet()) == -1) continue;
+    if (source == nullptr) continue;
     TDataSet* old = source->DataSet();
-    source->SetDataSet(FDataSets->GetPaired(old));
+    const int pair = FDataSets->IndexOfOldDataSet(old);
+    if (pair == -1) continue;
+    source->SetDataSet(FDataSets->GetNewDataSets(pair));
     FJournal.Retargeted(source, old);
     FLastRun.DataSources.push_back({source->Owner(), source->Name()});
   }
@@ -159,9 +163,10 @@ void TBDE2Ombrix::MigrateLookupFields() {
   for (int i = 0; i < list.Count(); ++i) {
     auto* field = Entry<TField>(list, i);
     if (field == nullptr || !field->Lookup()) continue;
-    if (FDataSets->IndexOfOldDataSet(field->LookupDataSet()) == -1) continue;
     TDataSet* old = field->LookupDataSet();
-    field->SetLookupDataSet(FDataSets->GetPaired(old));
+    const int pair = FDataSets->IndexOfOldDataSet(old);
+    if (pair == -1) continue;
+    field->SetLookupDataSet(FDataSets->GetNewDataSets(pair));
     FJournal.LookupRetargeted(field, old);
     FLastRun.LookupFields.push_back({field->Owner(), field->Name()});
   }
@@ -172,6 +177,7 @@ int TBDE2Ombrix::NewDataSetPair(TmySQLDataSet* newDataSet, TDataSet* oldDataSet)
 }
 
 void TBDE2Ombrix::DeleteSources() {
+  FLastRun.Removed.reserve(static_cast<size_t>(FDataSets->Count()) * 2);
   for (int i = 0; i < FDataSets->Count(); ++i) {
     TDataSet* old = FDataSets->GetOldDataSets(i);
     if (TComponent* update = HeldUpdateObject(*old); update != nullptr) {

@@ -57,7 +57,7 @@ TDataSet* TDataSetList::GetPaired(const TDataSet* aDataSet) const {
 int TDataSetList::IndexOfOldDataSet(const TDataSet* aDataSet) const {
   if (!FIndexValid) RebuildIndex();
   const auto it = FIndex.find(aDataSet);
-  return it == FIndex.end() ? -1 : it->second.front();
+  return it == FIndex.end() ? -1 : it->second.First;
 }
 
 void TDataSetList::DeletePair(int index) {
@@ -79,7 +79,13 @@ void TDataSetList::DeletePair(int index) {
 }
 
 void TDataSetList::ClearAll() {
-  for (int i = Count() - 1; i >= 0; --i) DeletePair(i);
+  for (int i = 0; i < Count(); ++i) delete GetDataSetPairs(i);
+  {
+    TOwnWrite own(*this);
+    Clear();
+  }
+  FIndex.clear();
+  FIndexValid = true;
 }
 
 void TDataSetList::Notify(void*, TListNotification) {
@@ -88,25 +94,39 @@ void TDataSetList::Notify(void*, TListNotification) {
 
 void TDataSetList::IndexEntry(const TDataSet* key, int index) {
   if (!FIndexValid) return;
-  std::vector<int>& indexes = FIndex[key];
-  indexes.insert(std::lower_bound(indexes.begin(), indexes.end(), index), index);
+  const auto [it, added] = FIndex.try_emplace(key, TEntry{index, 1});
+  if (added) return;
+  it->second.First = std::min(it->second.First, index);
+  ++it->second.Count;
 }
 
 void TDataSetList::UnindexEntry(const TDataSet* key, int index) {
   if (!FIndexValid) return;
   const auto it = FIndex.find(key);
   if (it == FIndex.end()) return;
-  std::vector<int>& indexes = it->second;
-  const auto at = std::lower_bound(indexes.begin(), indexes.end(), index);
-  if (at != indexes.end() && *at == index) indexes.erase(at);
-  if (indexes.empty()) FIndex.erase(it);
+  TEntry& entry = it->second;
+  if (--entry.Count == 0) {
+    FIndex.erase(it);
+    return;
+  }
+  if (entry.First != index) return;
+  // The entry at index no longer holds key (or is about to go): the next one that does.
+  for (int i = index + 1; i < Count(); ++i) {
+    const PDataSetPair pair = GetDataSetPairs(i);
+    if (pair != nullptr && pair->OldDataSet == key) {
+      entry.First = i;
+      return;
+    }
+  }
 }
 
 void TDataSetList::RebuildIndex() const {
   FIndex.clear();
+  FIndex.reserve(static_cast<size_t>(Count()));
   for (int i = 0; i < Count(); ++i) {
     if (const PDataSetPair pair = GetDataSetPairs(i); pair != nullptr) {
-      FIndex[pair->OldDataSet].push_back(i);
+      const auto [it, added] = FIndex.try_emplace(pair->OldDataSet, TEntry{i, 1});
+      if (!added) ++it->second.Count;
     }
   }
   FIndexValid = true;

@@ -2,7 +2,6 @@
 // The pairs of one migration run: each foreign dataset and the library dataset that replaces it.
 // The list owns the pair records, never the datasets.
 #include <unordered_map>
-#include <vector>
 
 #include "classes/List.h"
 #include "db/DataSet.h"
@@ -48,8 +47,13 @@ class TDataSetList : public TList {
   void UnindexEntry(const TDataSet* key, int index);
   void RebuildIndex() const;
 
-  // Indexes of the pairs by old dataset, ascending, so the first is the first match.
-  mutable std::unordered_map<const TDataSet*, std::vector<int>> FIndex;
+  // Per old dataset, the first pair holding it and how many do. Duplicates are rare: when the
+  // first of several goes, the next is found by walking the list.
+  struct TEntry {
+    int First;
+    int Count;
+  };
+  mutable std::unordered_map<const TDataSet*, TEntry> FIndex;
   mutable bool FIndexValid = true;
   bool FOwnWrite = false;
 };

@@ -15,49 +15,60 @@ const Char* const SMissingProperty = STR("Cannot convert %s: its class %s has no
 
 namespace {
 
-// The names of the owners touched by the run, as they will be at each step of it.
+// The names of the owners touched by the run, as they will be at each step of it. Only the
+// run's changes are kept, owner by owner (a run goes through one owner's datasets together);
+// every other name is looked up in its owner as it stands.
 class TNameBook {
  public:
-  String Current(const TComponent& component) const {
-    const auto it = FRenamed.find(&component);
-    return it == FRenamed.end() ? component.Name() : it->second;
+  String Current(const TComponent& component) {
+    const TRenamed& renamed = Of(component.Owner()).Renamed;
+    const auto it = renamed.find(&component);
+    return it == renamed.end() ? component.Name() : it->second;
   }
 
   // A new component of owner takes name.
   void Take(TComponent* owner, const String& name, const TComponent& renamed) {
     if (name.empty()) return;
-    auto& names = Names(owner);
-    if (!names.insert(UpperCase(name)).second) {
+    TOwnerBook& book = Of(owner);
+    const TComponent* holder = owner != nullptr ? owner->FindComponent(name) : nullptr;
+    // Held by a component that keeps its name so far, or by one the run named.
+    if ((holder != nullptr && !book.Renamed.contains(holder)) || !book.Taken.insert(name).second) {
       throw EComponentError(Format(SNameTaken, {QualifiedName(renamed), name, name}));
     }
   }
 
   void Rename(TComponent& component, const String& name) {
-    const String current = Current(component);
-    if (!current.empty()) Names(component.Owner()).erase(UpperCase(current));
+    TOwnerBook& book = Of(component.Owner());
+    const auto [it, first] = book.Renamed.try_emplace(&component);
+    // A component renamed before holds its name in the book; otherwise its owner has it.
+    if (!first && !it->second.empty()) book.Taken.erase(it->second);
     Take(component.Owner(), name, component);
-    FRenamed[&component] = name;
+    it->second = name;
   }
 
   // A new component takes the name its source had, which the source's rename freed.
   void Release(TComponent* owner, const String& name) {
-    if (!name.empty()) Names(owner).insert(UpperCase(name));
+    if (!name.empty()) Of(owner).Taken.insert(name);
   }
 
  private:
-  std::unordered_set<String>& Names(TComponent* owner) {
-    auto [it, added] = FNames.try_emplace(owner);
-    if (added && owner != nullptr) {
-      for (int i = 0; i < owner->ComponentCount(); ++i) {
-        const String& name = owner->Components(i)->Name();
-        if (!name.empty()) it->second.insert(UpperCase(name));
-      }
+  using TRenamed = std::unordered_map<const TComponent*, String>;
+  struct TOwnerBook {
+    std::unordered_set<String, TComponent::TNameHash, TComponent::TNameEqual> Taken;
+    TRenamed Renamed;
+  };
+
+  TOwnerBook& Of(const TComponent* owner) {
+    if (owner != FLastOwner || FLast == nullptr) {
+      FLast = &FOwners[owner];
+      FLastOwner = owner;
     }
-    return it->second;
+    return *FLast;
   }
 
-  std::unordered_map<const TComponent*, std::unordered_set<String>> FNames;
-  std::unordered_map<const TComponent*, String> FRenamed;
+  std::unordered_map<const TComponent*, TOwnerBook> FOwners;
+  const TComponent* FLastOwner = nullptr;
+  TOwnerBook* FLast = nullptr;
 };
 
 void CheckNotAncestor(const TComponent& component, const Char* message) {

@@ -71,8 +71,10 @@ class TFormSet {
 
  private:
   TFormModule& Add(std::unique_ptr<TFormDocument> document, const std::filesystem::path& file);
-  std::vector<TComponent*> Roots() const;
-  void RetryReferences();
+  // Resolves the waiting references that name the form just opened.
+  void RetryReferences(const TComponent* opened);
   TFormReadOptions FOptions;
   std::vector<std::unique_ptr<TFormModule>> FModules;
+  std::vector<TComponent*> FRoots;     // the modules' roots, in step with FModules
+  std::vector<TFormModule*> FWaiting;  // modules that may hold references into forms not open
 };

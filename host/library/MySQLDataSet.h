@@ -52,7 +52,9 @@ class TmySQLDataSet : public TDataSet {
 
  private:
   void SetPublishedActive(bool value);
+  friend class TmySQLDatabase;
   TmySQLDatabase* FDatabase = nullptr;
+  size_t FDatabaseSlot = 0;  // where FDatabase lists this dataset
   TmySQLSQLUpdateObject* FUpdateObject = nullptr;
   bool FCachedUpdates = false;
   int FMaxRows = 100000;

@@ -67,7 +67,7 @@ class TmySQLDatabase : public TComponent {
   void GetCollationList(TStringList& list);
 
   // The datasets that use this connection.
-  int DataSetCount() const { return static_cast<int>(FDataSets.size()); }
+  int DataSetCount() const { return static_cast<int>(FDataSets.size() - FDataSetHoles); }
   TmySQLDataSet* DataSets(int index) const;
 
  private:
@@ -75,6 +75,9 @@ class TmySQLDatabase : public TComponent {
   friend TServerSession& ConnectedSession(TmySQLDatabase& database);
   void Connect();
   void CheckInactive() const;
+  void AddDataSet(TmySQLDataSet* dataSet);
+  void RemoveDataSet(TmySQLDataSet* dataSet);
+  void CloseDataSetHoles() const;
   template <class T>
   void ChangeSetting(T& setting, const T& value);
 
@@ -92,7 +95,10 @@ class TmySQLDatabase : public TComponent {
   uint32_t FReadTimeout = 60;
   bool FStoredConnected = false;
   std::unique_ptr<TServerSession> FSession;
-  std::vector<TmySQLDataSet*> FDataSets;
+  // In the order they joined. One that leaves leaves a hole, closed when the list is next read
+  // by index or is half holes, so that datasets leave in constant time in any order.
+  mutable std::vector<TmySQLDataSet*> FDataSets;
+  mutable size_t FDataSetHoles = 0;
 };
 
 // Every live connection, in the order of creation.

@@ -166,47 +166,58 @@ TFormModule& TFormSet::Add(std::unique_ptr<TFormDocument> document,
   s->Watcher = std::make_unique<TBindingWatcher>([s](TComponent* c) { s->Gone(c); });
   TFormBuilder builder(FOptions, s->Document->FileName);
   s->Root.reset(builder.Build(*s->Document->Root, nullptr));
-  std::vector<TComponent*> roots = Roots();
-  roots.push_back(s->Root.get());
-  auto problem = [&](const TPendingReference& ref, const String& message) {
-    builder.Problem(message, ref.Line, ref.Column);
-  };
-  for (TPendingReference& ref : ResolveReferences(std::move(builder.Pending), roots, problem)) {
-    // Unresolved references stay raw; those of properties (not of collection items) may
-    // resolve when their form opens.
-    if (!ref.Path.empty()) s->Pending.push_back(std::move(ref));
+  FRoots.push_back(s->Root.get());
+  try {
+    auto problem = [&](const TPendingReference& ref, const String& message) {
+      builder.Problem(message, ref.Line, ref.Column);
+    };
+    for (TPendingReference& ref : ResolveReferences(std::move(builder.Pending), FRoots, problem)) {
+      // Unresolved references stay raw; those of properties (not of collection items) may
+      // resolve when their form opens.
+      if (!ref.Path.empty()) s->Pending.push_back(std::move(ref));
+    }
+    FinishLoading(builder.Bound, builder);
+    for (const TBoundObject& b : builder.Bound) {
+      // The module owns the document; the builder only read it.
+      s->Bindings.push_back({b.Component, const_cast<TFormObject*>(b.Object),
+                             TPropertySnapshot(StoredProperties(b.Component)), true});
+      s->Watch(b.Component);
+    }
+    s->IndexBindings();
+    s->Warnings = std::move(builder.Warnings);
+    FModules.emplace_back(new TFormModule(std::move(state)));
+  } catch (...) {
+    FRoots.pop_back();
+    throw;
   }
-  FinishLoading(builder.Bound, builder);
-  for (const TBoundObject& b : builder.Bound) {
-    // The module owns the document; the builder only read it.
-    s->Bindings.push_back({b.Component, const_cast<TFormObject*>(b.Object),
-                           TPropertySnapshot(StoredProperties(b.Component)), true});
-    s->Watch(b.Component);
-  }
-  s->IndexBindings();
-  s->Warnings = std::move(builder.Warnings);
-  TFormModule& module = *FModules.emplace_back(new TFormModule(std::move(state)));
-  RetryReferences();
+  TFormModule& module = *FModules.back();
+  if (!s->Pending.empty()) FWaiting.push_back(&module);
+  RetryReferences(s->Root.get());
   return module;
 }
 
-std::vector<TComponent*> TFormSet::Roots() const {
-  std::vector<TComponent*> roots;
-  for (const auto& m : FModules) roots.push_back(m->Root());
-  return roots;
+namespace {
+
+// A waiting reference can only resolve through a form opened since: the one its path starts
+// with.
+bool Names(const TPendingReference& ref, const TComponent* root) {
+  const StringView path(ref.Name);
+  return !root->Name().empty() && SameText(path.substr(0, path.find('.')), root->Name());
 }
 
-void TFormSet::RetryReferences() {
-  const std::vector<TComponent*> roots = Roots();
-  for (const auto& module : FModules) {
+}  // namespace
+
+void TFormSet::RetryReferences(const TComponent* opened) {
+  std::erase_if(FWaiting, [](const TFormModule* m) { return m->FState->Pending.empty(); });
+  for (TFormModule* module : FWaiting) {
     TFormModule::TState& s = *module->FState;
     std::vector<TPendingReference> waiting;
     for (TPendingReference& ref : std::exchange(s.Pending, {})) {
-      if (FindComponentByPath(ref.Name, ref.LookupRoot, roots) == nullptr) {
+      if (!Names(ref, opened) || FindComponentByPath(ref.Name, ref.LookupRoot, FRoots) == nullptr) {
         waiting.push_back(std::move(ref));
         continue;
       }
-      ResolveReferences({ref}, roots, [&](const TPendingReference& r, const String& message) {
+      ResolveReferences({ref}, FRoots, [&](const TPendingReference& r, const String& message) {
         s.Warnings.push_back({message, r.Line, r.Column});
       });
       if (TBinding* binding = s.BindingOf(ref.Component)) RefreshSnapshot(*binding, ref.Path);
@@ -253,7 +264,12 @@ void TFormSet::Close(TFormModule& module) {
       }
     }
   }
+  FRoots.erase(FRoots.begin() + (it - FModules.begin()));
   FModules.erase(it);
+  FWaiting.clear();
+  for (const auto& other : FModules) {
+    if (!other->FState->Pending.empty()) FWaiting.push_back(other.get());
+  }
   for (const TCleared& c : cleared) {
     if (TBinding* binding = c.State->BindingOf(c.Component)) RefreshSnapshot(*binding, c.Path);
   }

@@ -38,13 +38,7 @@ void TmySQLDataSet::SetPublishedActive(bool value) {
 }
 
 TmySQLDataSet::~TmySQLDataSet() {
-  if (FDatabase != nullptr) {
-    // From the back: a connection being freed lets go of its datasets last first, and a scan
-    // from the front would make freeing a connection with many datasets quadratic.
-    auto& list = FDatabase->FDataSets;
-    const auto it = std::find(list.rbegin(), list.rend(), this);
-    if (it != list.rend()) list.erase(std::next(it).base());
-  }
+  if (FDatabase != nullptr) FDatabase->RemoveDataSet(this);
   if (FUpdateObject != nullptr && FUpdateObject->DataSet() == this) {
     FUpdateObject->SetDataSet(nullptr);
   }
@@ -53,16 +47,10 @@ TmySQLDataSet::~TmySQLDataSet() {
 void TmySQLDataSet::SetDatabase(TmySQLDatabase* value) {
   if (value == FDatabase) return;
   CheckInactive();
-  if (FDatabase != nullptr) {
-    // From the back: a connection being freed lets go of its datasets last first, and a scan
-    // from the front would make freeing a connection with many datasets quadratic.
-    auto& list = FDatabase->FDataSets;
-    const auto it = std::find(list.rbegin(), list.rend(), this);
-    if (it != list.rend()) list.erase(std::next(it).base());
-  }
+  if (FDatabase != nullptr) FDatabase->RemoveDataSet(this);
   FDatabase = value;
   if (value != nullptr) {
-    value->FDataSets.push_back(this);
+    value->AddDataSet(this);
     FreeNotification(value);
   }
   // What the old connection described says nothing about the new one.

@@ -80,7 +80,9 @@ void TmySQLDatabase::SetConnected(bool value) {
   if (value) {
     Connect();
   } else {
-    for (TmySQLDataSet* dataSet : std::vector<TmySQLDataSet*>(FDataSets)) dataSet->Close();
+    for (TmySQLDataSet* dataSet : std::vector<TmySQLDataSet*>(FDataSets)) {
+      if (dataSet != nullptr) dataSet->Close();
+    }
     FSession.reset();
   }
 }
@@ -194,5 +196,36 @@ TmySQLDataSet* TmySQLDatabase::DataSets(int index) const {
   if (index < 0 || index >= DataSetCount()) {
     throw EListError(STR("List index out of bounds (") + IntToStr(index) + STR(")"));
   }
+  CloseDataSetHoles();
   return FDataSets[static_cast<size_t>(index)];
+}
+
+void TmySQLDatabase::AddDataSet(TmySQLDataSet* dataSet) {
+  dataSet->FDatabaseSlot = FDataSets.size();
+  FDataSets.push_back(dataSet);
+}
+
+void TmySQLDatabase::RemoveDataSet(TmySQLDataSet* dataSet) {
+  const size_t slot = dataSet->FDatabaseSlot;
+  if (slot >= FDataSets.size() || FDataSets[slot] != dataSet) return;
+  FDataSets[slot] = nullptr;
+  ++FDataSetHoles;
+  // The last one stays a live dataset, which a connection being freed lets go of first.
+  while (!FDataSets.empty() && FDataSets.back() == nullptr) {
+    FDataSets.pop_back();
+    --FDataSetHoles;
+  }
+  if (FDataSetHoles > FDataSets.size() / 2) CloseDataSetHoles();
+}
+
+void TmySQLDatabase::CloseDataSetHoles() const {
+  if (FDataSetHoles == 0) return;
+  size_t next = 0;
+  for (TmySQLDataSet* dataSet : FDataSets) {
+    if (dataSet == nullptr) continue;
+    dataSet->FDatabaseSlot = next;
+    FDataSets[next++] = dataSet;
+  }
+  FDataSets.resize(next);
+  FDataSetHoles = 0;
 }

@@ -298,6 +298,71 @@ TEST_F(FormSet, SaveChangedWritesThroughLinksSkipsUnchangedFormsAndIsAllOrNone) 
   fs::remove_all(folder);
 }
 
+// Forms that refer to each other both ways, some of it resolved only when a later form opens.
+TEST_F(FormSet, ReferencesWaitForTheirFormAndLetGoWhenTheSetCloses) {
+  const std::string a =
+      "object A: TDataModule1\n"
+      "  object AData: TTestDataSet\n"
+      "    object ALookup: TTestField\n"
+      "      LookupDataSet = B.BData\n"
+      "    end\n"
+      "  end\n"
+      "  object ASource: TTestDataSource\n"
+      "    DataSet = C.CData\n"
+      "  end\n"
+      "end\n";
+  const std::string b =
+      "object B: TDataModule1\n"
+      "  object BData: TTestDataSet\n"
+      "    object BLookup: TTestField\n"
+      "      LookupDataSet = C.CData\n"
+      "    end\n"
+      "  end\n"
+      "  object BSource: TTestDataSource\n"
+      "    DataSet = A.AData\n"
+      "  end\n"
+      "end\n";
+  const std::string c =
+      "object C: TDataModule1\n"
+      "  object CData: TTestDataSet\n"
+      "  end\n"
+      "  object CQuery: TTestQuery\n"
+      "    MasterSource = A.ASource\n"
+      "  end\n"
+      "  object CSource: TTestDataSource\n"
+      "    DataSet = Missing.Data\n"
+      "  end\n"
+      "end\n";
+  TTestDataSource outside(nullptr);
+  {
+    TFormSet forms;
+    TFormModule& formA = forms.OpenText(a, "A.dfm");
+    auto* aData = As<TTestDataSet>(formA.Root()->FindComponent(STR("AData")));
+    auto* aLookup = As<TTestField>(formA.Root()->FindComponent(STR("ALookup")));
+    auto* aSource = As<TTestDataSource>(formA.Root()->FindComponent(STR("ASource")));
+    outside.SetDataSet(aData);
+    TFormModule& formB = forms.OpenText(b, "B.dfm");
+    auto* bData = formB.Root()->FindComponent(STR("BData"));
+    EXPECT_EQ(aLookup->LookupDataSet(), bData);
+    EXPECT_EQ(aSource->DataSet(), nullptr);
+    EXPECT_EQ(As<TTestDataSource>(formB.Root()->FindComponent(STR("BSource")))->DataSet(), aData);
+    // A form that fails to open takes no place among the forms references look into.
+    EXPECT_THROW(forms.OpenText("object C: TDataModule1\n  object", "C.dfm"), EParserError);
+    EXPECT_EQ(aSource->DataSet(), nullptr);
+    TFormModule& formC = forms.OpenText(c, "C.dfm");
+    auto* cData = formC.Root()->FindComponent(STR("CData"));
+    EXPECT_EQ(aSource->DataSet(), cData);
+    EXPECT_EQ(As<TTestField>(formB.Root()->FindComponent(STR("BLookup")))->LookupDataSet(), cData);
+    EXPECT_EQ(As<TTestQuery>(formC.Root()->FindComponent(STR("CQuery")))->MasterSource(), aSource);
+    EXPECT_EQ(As<TTestDataSource>(formC.Root()->FindComponent(STR("CSource")))->DataSet(), nullptr);
+    EXPECT_EQ(formA.Render(), a);
+    EXPECT_EQ(formB.Render(), b);
+    EXPECT_EQ(formC.Render(), c);
+    // The set frees its forms last first while the earlier ones still point into them.
+  }
+  EXPECT_EQ(outside.DataSet(), nullptr);
+}
+
 TEST_F(FormSet, FailedOpenLeavesTheSetUnchanged) {
   TFormSet forms;
   EXPECT_THROW(forms.OpenText("object A: TA\n  object B: TB\n", "A.dfm"), EParserError);

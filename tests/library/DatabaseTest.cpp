@@ -88,4 +88,44 @@ TEST_F(LibraryTest, DisconnectingClosesTheDataSets) {
   EXPECT_EQ(DatabaseErrorMessage([&] { table->Open(); }), "Database not assigned");
 }
 
+// The connection's datasets, read by index.
+std::vector<TmySQLDataSet*> Listed(const TmySQLDatabase& database) {
+  std::vector<TmySQLDataSet*> listed;
+  for (int i = 0; i < database.DataSetCount(); ++i) listed.push_back(database.DataSets(i));
+  return listed;
+}
+
+TEST_F(LibraryTest, DataSetsLeaveTheConnectionInAnyOrderAndTheRestKeepTheirOrder) {
+  TmySQLDatabase* database = NewDatabase();
+  TmySQLDatabase* other = NewDatabase();
+  std::vector<TmySQLDataSet*> expected;
+  for (int i = 0; i < 12; ++i) expected.push_back(NewTable(STR("customers"), database));
+  const auto leave = [&](size_t index) { expected.erase(expected.begin() + index); };
+  delete expected[0];
+  leave(0);
+  expected[3]->SetDatabase(other);  // moves to the other connection's end
+  TmySQLDataSet* moved = expected[3];
+  leave(3);
+  delete expected.back();
+  leave(expected.size() - 1);
+  EXPECT_EQ(database->DataSetCount(), 9);
+  EXPECT_EQ(Listed(*database), expected);
+  EXPECT_EQ(Listed(*other), std::vector<TmySQLDataSet*>{moved});
+  // More than half of them go between two reads, and one comes back at the end.
+  for (size_t index : {7, 5, 3, 1, 0}) {
+    delete expected[index];
+    leave(index);
+  }
+  moved->SetDatabase(database);
+  expected.push_back(moved);
+  EXPECT_EQ(Listed(*database), expected);
+  EXPECT_EQ(other->DataSetCount(), 0);
+  expected[1]->Open();
+  ASSERT_TRUE(expected[1]->Active());
+  database->Close();
+  for (TmySQLDataSet* dataSet : expected) EXPECT_FALSE(dataSet->Active());
+  delete database;
+  for (TmySQLDataSet* dataSet : expected) EXPECT_EQ(dataSet->Database(), nullptr);
+}
+
 }  // namespace

@@ -78,6 +78,31 @@ TEST(DataSetList, LookupsFindTheFirstMatchAfterEveryWriter) {
   ExpectLookups(list, d);
 }
 
+TEST(DataSetList, ManyPairsOfOneOldDataSetHandOnTheFirstMatch) {
+  DataSets d;
+  TDataSetList list;
+  for (TDataSet* target : {d.x, d.y, d.z, d.c}) list.AddPair(new TDataSetPair{d.a, target});
+  list.AddPair(new TDataSetPair{d.b, d.x});
+  list.SetOldDataSets(0, d.b);  // the next pair of a takes over, and b's first is now 0
+  EXPECT_EQ(list.GetPaired(d.a), d.y);
+  EXPECT_EQ(list.IndexOfOldDataSet(d.b), 0);
+  ExpectLookups(list, d);
+  auto replacement = std::make_unique<TDataSetPair>(TDataSetPair{d.c, d.c});
+  std::unique_ptr<TDataSetPair> kept(list.GetDataSetPairs(1));
+  list.SetDataSetPairs(1, replacement.release());
+  EXPECT_EQ(list.GetPaired(d.a), d.z);
+  ExpectLookups(list, d);
+  list.SetOldDataSets(3, d.b);
+  list.DeletePair(list.Count() - 1);
+  EXPECT_EQ(list.IndexOfOldDataSet(d.b), 0);
+  EXPECT_EQ(list.IndexOfOldDataSet(d.a), 2);
+  ExpectLookups(list, d);
+  list.ClearAll();
+  list.AddPair(new TDataSetPair{d.a, d.y});
+  EXPECT_EQ(list.GetPaired(d.a), d.y);
+  ExpectLookups(list, d);
+}
+
 TEST(DataSetList, TheUntypedListsOwnWritersKeepLookupsRight) {
   DataSets d;
   TDataSetList list;
