@@ -89,13 +89,6 @@ class TComponent : public TPersistent {
                               const String& newName);
 
  private:
-  // Owned components by name, without regard to ASCII case; keys view the components' names.
-  struct TNameHash {
-    size_t operator()(StringView name) const;
-  };
-  struct TNameEqual {
-    bool operator()(StringView a, StringView b) const;
-  };
   void Insert(TComponent* component);
   void Remove(TComponent* component);
   void IndexName(TComponent* component);
@@ -104,7 +97,8 @@ class TComponent : public TPersistent {
   TComponent* FOwner = nullptr;
   String FName;
   std::vector<TComponent*> FComponents;
-  std::unordered_map<StringView, TComponent*, TNameHash, TNameEqual> FNames;
+  // Owned components by name, without regard to ASCII case; keys view the components' names.
+  std::unordered_map<StringView, TComponent*, TTextHash, TTextEqual> FNames;
   std::unique_ptr<TFreeNotifyList> FFreeNotifies;  // made on first use
   int32_t FDesignInfo = 0;
   TComponentState FComponentState = 0;
