@@ -9,7 +9,7 @@
 // --- TObject ---
 
 const TClassInfo& TObject::StaticClass() {
-  static const TClassInfo info{STR("TObject"), nullptr, nullptr, {}, {}, {}};
+  static const TClassInfo info{STR("TObject"), nullptr, nullptr, {}, {}, {}, {}};
   return info;
 }
 
