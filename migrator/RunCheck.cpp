@@ -54,7 +54,7 @@ class TNameBook {
  private:
   using TRenamed = std::unordered_map<const TComponent*, String>;
   struct TOwnerBook {
-    std::unordered_set<String, TComponent::TNameHash, TComponent::TNameEqual> Taken;
+    std::unordered_set<String, TTextHash, TTextEqual> Taken;
     TRenamed Renamed;
   };
 

@@ -88,15 +88,6 @@ class TComponent : public TPersistent {
   virtual void ValidateRename(TComponent* component, const String& currentName,
                               const String& newName);
 
- public:
-  // Component names as owners compare them: without regard to ASCII case.
-  struct TNameHash {
-    size_t operator()(StringView name) const;
-  };
-  struct TNameEqual {
-    bool operator()(StringView a, StringView b) const;
-  };
-
  private:
   void Insert(TComponent* component);
   void Remove(TComponent* component);
@@ -106,8 +97,9 @@ class TComponent : public TPersistent {
   TComponent* FOwner = nullptr;
   String FName;
   std::vector<TComponent*> FComponents;
-  std::unordered_map<StringView, TComponent*, TNameHash, TNameEqual> FNames;  // keys view names
-  std::unique_ptr<TFreeNotifyList> FFreeNotifies;                             // made on first use
+  // Owned components by name, without regard to ASCII case; keys view the components' names.
+  std::unordered_map<StringView, TComponent*, TTextHash, TTextEqual> FNames;
+  std::unique_ptr<TFreeNotifyList> FFreeNotifies;  // made on first use
   int32_t FDesignInfo = 0;
   TComponentState FComponentState = 0;
 };

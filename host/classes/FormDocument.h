@@ -24,18 +24,19 @@ struct TFormStyle {
 
 // The source text of one node, bytes as found in the file: the white space before its first
 // token (may hold blank lines), its tokens, and the blanks after the last one up to and
-// including one line break. A node made in code has none. A document has one for every node,
-// so the three parts share one string.
+// including one line break. A node made in code has none. The nodes of a document read from a
+// file view the file's bytes, kept once for all of them; a node given new text owns it.
 class TFormSource {
  public:
   TFormSource() = default;
   TFormSource(std::string_view leading, std::string_view text, std::string_view trailing,
               bool atLineStart);
-  std::string_view Leading() const { return std::string_view(FBytes).substr(0, FTextAt); }
-  std::string_view Text() const {
-    return std::string_view(FBytes).substr(FTextAt, FTrailingAt - FTextAt);
-  }
-  std::string_view Trailing() const { return std::string_view(FBytes).substr(FTrailingAt); }
+  // The parts are bytes[start, textAt), [textAt, trailingAt) and [trailingAt, end).
+  TFormSource(std::shared_ptr<const std::string> bytes, size_t start, size_t textAt,
+              size_t trailingAt, size_t end, bool atLineStart);
+  std::string_view Leading() const { return Part(FStart, FTextAt); }
+  std::string_view Text() const { return Part(FTextAt, FTrailingAt); }
+  std::string_view Trailing() const { return Part(FTrailingAt, FEnd); }
   // The node's first line starts where Leading starts.
   bool AtLineStart() const { return FAtLineStart; }
   bool Present() const { return FTrailingAt > FTextAt; }
@@ -44,9 +45,14 @@ class TFormSource {
   std::optional<std::string> Indent() const;
 
  private:
-  std::string FBytes;
+  std::string_view Part(uint32_t from, uint32_t to) const {
+    return FBytes ? std::string_view(*FBytes).substr(from, to - from) : std::string_view();
+  }
+  std::shared_ptr<const std::string> FBytes;
+  uint32_t FStart = 0;
   uint32_t FTextAt = 0;
   uint32_t FTrailingAt = 0;
+  uint32_t FEnd = 0;
   bool FAtLineStart = false;
 };
 
@@ -111,6 +117,9 @@ struct TFormProperty {
 
 using TFormProperties = std::vector<TFormProperty>;
 
+// Same names (without regard to case) and values (TFormValue::SameAs), in the same order.
+bool SameFormProperties(const TFormProperties& a, const TFormProperties& b);
+
 // Looks a property up by name without regard to case; null when absent.
 TFormProperty* FindFormProperty(TFormProperties& properties, StringView name);
 const TFormProperty* FindFormProperty(const TFormProperties& properties, StringView name);
@@ -164,6 +173,7 @@ class TFormDocument {
   TFormStyle Style;
   std::unique_ptr<TFormObject> Root;
   std::string Trailer;  // bytes after the root's closing line
+  size_t ReadSize = 0;  // bytes of the file as read: writing reserves that much
 };
 
 String FormObjectKindName(TFormObjectKind kind);

@@ -105,7 +105,15 @@ struct TClassInfo {
   const TPropInfo* FindProp(StringView name) const;
   const TMethodInfo* FindMethod(StringView name) const;
   // All published properties, ancestors' first.
-  std::vector<const TPropInfo*> AllProps() const;
+  const std::vector<const TPropInfo*>& AllProps() const;
+
+  // The properties of the chain by name, made on first use and again when a class of the
+  // chain gained properties: reading a form looks up every property it names.
+  struct TPropIndex;
+  mutable std::shared_ptr<const TPropIndex> PropIndex;
+
+ private:
+  std::shared_ptr<const TPropIndex> Index() const;
 };
 
 using TClass = const TClassInfo*;

@@ -1,5 +1,6 @@
 #pragma once
 // String helpers with the host runtime's rules: only ASCII letters fold case.
+#include <cstddef>
 #include <cstdint>
 
 #include "rtl/String.h"
@@ -15,6 +16,13 @@ String IntToStr(int64_t value);
 // Raises EConvertError "'text' is not a valid integer value" for anything but a 32-bit integer.
 int32_t StrToInt(StringView text);
 int32_t StrToIntDef(StringView text, int32_t fallback);
+// Hashing and equality for maps keyed by names, without regard to ASCII case.
+struct TTextHash {
+  size_t operator()(StringView text) const;
+};
+struct TTextEqual {
+  bool operator()(StringView a, StringView b) const { return SameText(a, b); }
+};
 // Case-insensitive (ASCII) search; npos when absent.
 size_t PosText(StringView needle, StringView haystack);
 

@@ -107,20 +107,6 @@ void TComponent::Remove(TComponent* component) {
   component->FOwner = nullptr;
 }
 
-size_t TComponent::TNameHash::operator()(StringView name) const {
-  size_t hash = 14695981039346656037ull;
-  for (Char c : name) {
-    auto unit = static_cast<size_t>(static_cast<std::make_unsigned_t<Char>>(c));
-    if (unit >= 'a' && unit <= 'z') unit -= 'a' - 'A';
-    hash = (hash ^ unit) * 1099511628211ull;
-  }
-  return hash;
-}
-
-bool TComponent::TNameEqual::operator()(StringView a, StringView b) const {
-  return SameText(a, b);
-}
-
 void TComponent::IndexName(TComponent* component) {
   // A subclass that lets a name in twice finds the first one.
   if (!component->FName.empty()) FNames.try_emplace(component->FName, component);

@@ -60,23 +60,26 @@ bool SameSet(const std::vector<String>& a, const std::vector<String>& b) {
   return covers(a, b) && covers(b, a);
 }
 
-bool SameProperties(const TFormProperties& a, const TFormProperties& b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](const auto& x, const auto& y) {
-           return SameText(x.Name, y.Name) && x.Value.SameAs(y.Value);
-         });
-}
-
 }  // namespace
 
 TFormSource::TFormSource(std::string_view leading, std::string_view text, std::string_view trailing,
-                         bool atLineStart)
-    : FTextAt(static_cast<uint32_t>(leading.size())),
-      FTrailingAt(static_cast<uint32_t>(leading.size() + text.size())),
-      FAtLineStart(atLineStart) {
-  FBytes.reserve(leading.size() + text.size() + trailing.size());
-  FBytes.append(leading).append(text).append(trailing);
+                         bool atLineStart) {
+  auto bytes = std::make_shared<std::string>();
+  bytes->reserve(leading.size() + text.size() + trailing.size());
+  bytes->append(leading).append(text).append(trailing);
+  const size_t size = bytes->size();
+  *this = TFormSource(std::move(bytes), 0, leading.size(), leading.size() + text.size(), size,
+                      atLineStart);
 }
+
+TFormSource::TFormSource(std::shared_ptr<const std::string> bytes, size_t start, size_t textAt,
+                         size_t trailingAt, size_t end, bool atLineStart)
+    : FBytes(std::move(bytes)),
+      FStart(static_cast<uint32_t>(start)),
+      FTextAt(static_cast<uint32_t>(textAt)),
+      FTrailingAt(static_cast<uint32_t>(trailingAt)),
+      FEnd(static_cast<uint32_t>(end)),
+      FAtLineStart(atLineStart) {}
 
 std::optional<std::string> TFormSource::Indent() const {
   const std::string_view leading = Leading();
@@ -184,12 +187,19 @@ bool TFormValue::SameAs(const TFormValue& other) const {
              std::equal(CollectionItems.begin(), CollectionItems.end(),
                         other.CollectionItems.begin(), [](const auto& a, const auto& b) {
                           return a.Order == b.Order && SameText(a.ItemClass, b.ItemClass) &&
-                                 SameProperties(a.Properties, b.Properties);
+                                 SameFormProperties(a.Properties, b.Properties);
                         });
     case TFormValueKind::fvBinary:
       return Bytes == other.Bytes;
   }
   return false;
+}
+
+bool SameFormProperties(const TFormProperties& a, const TFormProperties& b) {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](const auto& x, const auto& y) {
+           return SameText(x.Name, y.Name) && x.Value.SameAs(y.Value);
+         });
 }
 
 void TFormProperty::SetValue(TFormValue value) {

@@ -18,17 +18,6 @@ struct TContext {
   throw EConvertError(STR("Invalid property value"));
 }
 
-std::vector<StringView> SplitPath(StringView path) {
-  std::vector<StringView> parts;
-  size_t start = 0;
-  for (size_t dot = path.find('.'); dot != StringView::npos; dot = path.find('.', start)) {
-    parts.push_back(path.substr(start, dot - start));
-    start = dot + 1;
-  }
-  parts.push_back(path.substr(start));
-  return parts;
-}
-
 int64_t SetMask(const TTypeInfo& type, const std::vector<String>& names) {
   int64_t mask = 0;
   for (const String& name : names) {
@@ -134,7 +123,8 @@ void ReadValue(const TContext& context, TObject* target, const TPropInfo& prop,
         SetPropValue(target, prop, static_cast<TObject*>(nullptr));
         return;
       }
-      if (type.ClassType() == nullptr || !type.ClassType()->InheritsFrom(TComponent::StaticClass())) {
+      if (type.ClassType() == nullptr ||
+          !type.ClassType()->InheritsFrom(TComponent::StaticClass())) {
         Invalid();
       }
       context.Builder.Pending.push_back(
@@ -151,26 +141,28 @@ void ReadValue(const TContext& context, TObject* target, const TPropInfo& prop,
 
 // Follows a dotted name to the property it sets; false when a part is not published.
 bool ReadPath(const TContext& context, TObject* target, const TFormProperty& property) {
-  const std::vector<StringView> parts = SplitPath(property.Name);
+  const StringView path = property.Name;
   TObject* object = target;
-  for (size_t i = 0; i + 1 < parts.size(); ++i) {
-    const TPropInfo* prop = object->ClassType().FindProp(parts[i]);
+  size_t start = 0;
+  for (size_t dot = path.find('.'); dot != StringView::npos; dot = path.find('.', start)) {
+    const TPropInfo* prop = object->ClassType().FindProp(path.substr(start, dot - start));
+    start = dot + 1;
     if (prop == nullptr || prop->Kind() != TTypeKind::tkClass) return false;
     const TValue value = GetPropValue(object, *prop);
     const auto* inner = std::get_if<TObject*>(&value);
     if (inner == nullptr || *inner == nullptr) return false;
-    if (i + 2 == parts.size() && SameText(parts.back(), STR("Strings")) &&
-        (*inner)->Is<TStringList>()) {
+    if (SameText(path.substr(start), STR("Strings")) && (*inner)->Is<TStringList>()) {
       ReadStrings(static_cast<TStringList*>(*inner), property.Value);
       return true;
     }
     object = *inner;
   }
-  const TPropInfo* prop = object->ClassType().FindProp(parts.back());
+  const StringView last = path.substr(start);
+  const TPropInfo* prop = object->ClassType().FindProp(last);
   if (prop == nullptr) {
-    if (parts.size() == 1 && object == context.Component && !context.InItem &&
-        (SameText(parts[0], STR("Left")) || SameText(parts[0], STR("Top")))) {
-      ReadDesignPosition(context.Component, parts[0], property.Value);
+    if (start == 0 && object == context.Component && !context.InItem &&
+        (SameText(last, STR("Left")) || SameText(last, STR("Top")))) {
+      ReadDesignPosition(context.Component, last, property.Value);
       return true;
     }
     return false;
@@ -180,22 +172,24 @@ bool ReadPath(const TContext& context, TObject* target, const TFormProperty& pro
 }
 
 void ReadProperty(const TContext& context, TObject* target, const TFormProperty& property) {
-  const TComponent* c = context.Component;
-  const String label = (c->Name().empty() ? c->ClassName() : c->Name()) + STR(".") + property.Name;
+  const auto label = [&] {
+    const TComponent* c = context.Component;
+    return (c->Name().empty() ? c->ClassName() : c->Name()) + STR(".") + property.Name;
+  };
   bool known = false;
   try {
     known = ReadPath(context, target, property);
   } catch (const EFormError&) {
     throw;
   } catch (const Exception& e) {
-    context.Builder.Problem(STR("Error reading ") + label + STR(": ") + e.Message(), property.Line,
-                            property.Column);
+    context.Builder.Problem(STR("Error reading ") + label() + STR(": ") + e.Message(),
+                            property.Line, property.Column);
     return;
   }
   if (!known && !context.Builder.Options().AllowUnknownProperties) {
-    context.Builder.Fail(
-        STR("Error reading ") + label + STR(": Property ") + property.Name + STR(" does not exist"),
-        property.Line, property.Column);
+    context.Builder.Fail(STR("Error reading ") + label() + STR(": Property ") + property.Name +
+                             STR(" does not exist"),
+                         property.Line, property.Column);
   }
 }
 

@@ -2,7 +2,9 @@
 // of the node before it: its leading white space, its tokens, and the blanks after them up to
 // one line break, so that the nodes laid end to end give back the file.
 #include <fstream>
-#include <sstream>
+#include <limits>
+#include <memory>
+#include <system_error>
 
 #include "FormLexer.h"
 #include "classes/FormText.h"
@@ -12,10 +14,11 @@ namespace {
 
 class TFormParser {
  public:
-  TFormParser(std::string_view source, size_t start, const TFormStyle& style,
+  TFormParser(std::shared_ptr<const std::string> bytes, size_t start, const TFormStyle& style,
               const String& fileName)
-      : FSource(source),
-        FLexer(source, start, style.Encoding, fileName),
+      : FBytes(std::move(bytes)),
+        FSource(*FBytes),
+        FLexer(FSource, start, style.Encoding, fileName),
         FLastEnd(start),
         FEncoding(style.Encoding) {}
 
@@ -53,9 +56,7 @@ class TFormParser {
     } else if (i < FSource.size() && FSource[i] == '\n') {
       ++i;
     }
-    source = TFormSource(FSource.substr(node.LeadingStart, node.Start - node.LeadingStart),
-                         FSource.substr(node.Start, end - node.Start), FSource.substr(end, i - end),
-                         node.AtLineStart);
+    source = TFormSource(FBytes, node.LeadingStart, node.Start, end, i, node.AtLineStart);
     FLastEnd = i;
   }
 
@@ -120,6 +121,8 @@ class TFormParser {
            !AtObjectStart()) {
       object->Properties.push_back(ParseProperty());
     }
+    // A large form holds many small lists: no spare room.
+    object->Properties.shrink_to_fit();
     while (AtObjectStart()) object->AddChild(ParseObject());
     if (!FLexer.IsWord("end")) {
       FLexer.Error(FLexer.Token().Kind == TFormTokenKind::Eof
@@ -185,6 +188,7 @@ class TFormParser {
       while (FLexer.Token().Kind == TFormTokenKind::Ident && !FLexer.IsWord("end")) {
         item.Properties.push_back(ParseProperty());
       }
+      item.Properties.shrink_to_fit();
       if (!FLexer.IsWord("end")) FLexer.Error(STR("'end' expected"));
       const TOpenNode endStart = Begin();
       FLexer.Next();
@@ -192,6 +196,7 @@ class TFormParser {
       value.CollectionItems.push_back(std::move(item));
     }
     if (!FLexer.IsChar('>')) FLexer.Error(STR("'item' or '>' expected"));
+    value.CollectionItems.shrink_to_fit();
     Leave();
     return value;
   }
@@ -269,6 +274,7 @@ class TFormParser {
     return TFormValue::List(std::move(items));
   }
 
+  std::shared_ptr<const std::string> FBytes;  // the file, viewed by the source of every node
   std::string_view FSource;
   TFormLexer FLexer;
   size_t FLastEnd;
@@ -277,25 +283,42 @@ class TFormParser {
   int FDepth = 0;
 };
 
-}  // namespace
-
-std::unique_ptr<TFormDocument> ReadFormText(std::string_view bytes, const String& fileName) {
+std::unique_ptr<TFormDocument> ReadFormBytes(std::shared_ptr<const std::string> bytes,
+                                             const String& fileName) {
+  // Nodes keep 32-bit offsets into the file.
+  if (bytes->size() >= std::numeric_limits<uint32_t>::max()) {
+    throw EParserError(STR("File too large for a form (4 GB or more)"), fileName, 0, 0);
+  }
   auto document = std::make_unique<TFormDocument>();
   document->FileName = fileName;
-  document->Style = DetectFormStyle(bytes);
-  TFormParser parser(bytes, document->Style.Bom ? 3 : 0, document->Style, fileName);
+  document->Style = DetectFormStyle(*bytes);
+  document->ReadSize = bytes->size();
+  TFormParser parser(std::move(bytes), document->Style.Bom ? 3 : 0, document->Style, fileName);
   document->Root = parser.ParseRoot();
   document->Trailer = parser.Rest();
   document->Style.ApostropheAsCode = parser.CodesApostrophes();
   return document;
 }
 
+}  // namespace
+
+std::unique_ptr<TFormDocument> ReadFormText(std::string_view bytes, const String& fileName) {
+  return ReadFormBytes(std::make_shared<const std::string>(bytes), fileName);
+}
+
 std::unique_ptr<TFormDocument> LoadFormFile(const std::filesystem::path& path) {
   const String name = FromUtf8(path.string());
   std::ifstream in(path, std::ios::binary);
   if (!in) throw EFormError(STR("Cannot open file"), name, 0, 0);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
+  // Read in one piece: the file is kept once, as the nodes' source.
+  auto bytes = std::make_shared<std::string>();
+  std::error_code error;
+  if (const auto size = std::filesystem::file_size(path, error); !error) bytes->reserve(size);
+  char buffer[65536];
+  while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+    bytes->append(buffer, static_cast<size_t>(in.gcount()));
+  }
   if (in.bad()) throw EFormError(STR("Cannot read file"), name, 0, 0);
-  return ReadFormText(bytes.str(), name);
+  bytes->shrink_to_fit();
+  return ReadFormBytes(std::move(bytes), name);
 }

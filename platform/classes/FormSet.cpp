@@ -30,7 +30,7 @@ class TBindingWatcher : public TComponent {
 
 // Takes the stored value of one property (by path) from the component's current state.
 void RefreshSnapshot(TBinding& binding, const String& path) {
-  TFormProperties snapshot = binding.Snapshot.Properties();
+  TFormProperties snapshot = binding.Remembered();
   std::erase_if(snapshot, [&](const TFormProperty& p) { return SameText(p.Name, path); });
   const TFormProperties now = StoredProperties(binding.Component);
   for (size_t i = 0; i < now.size(); ++i) {
@@ -39,7 +39,7 @@ void RefreshSnapshot(TBinding& binding, const String& path) {
                       now[i]);
     }
   }
-  binding.Snapshot = TPropertySnapshot(snapshot);
+  binding.Remember(snapshot);
 }
 
 }  // namespace
@@ -179,8 +179,8 @@ TFormModule& TFormSet::Add(std::unique_ptr<TFormDocument> document,
     FinishLoading(builder.Bound, builder);
     for (const TBoundObject& b : builder.Bound) {
       // The module owns the document; the builder only read it.
-      s->Bindings.push_back({b.Component, const_cast<TFormObject*>(b.Object),
-                             TPropertySnapshot(StoredProperties(b.Component)), true});
+      s->Bindings.emplace_back(b.Component, const_cast<TFormObject*>(b.Object))
+          .Remember(StoredProperties(b.Component));
       s->Watch(b.Component);
     }
     s->IndexBindings();
@@ -242,7 +242,7 @@ void TFormSet::Close(TFormModule& module) {
     TFormModule::TState& s = *other->FState;
     for (const TBinding& b : s.Bindings) {
       if (!b.Alive) continue;
-      for (const TFormProperty& p : b.Snapshot.Properties()) {
+      for (const TFormProperty& p : b.Remembered()) {
         if (p.Value.Kind != TFormValueKind::fvIdent || p.Value.Text.size() <= prefix.size() ||
             !SameText(StringView(p.Value.Text).substr(0, prefix.size()), prefix)) {
           continue;

@@ -1,8 +1,8 @@
 #include "FormSync.h"
 
 #include <algorithm>
-#include <map>
-#include <set>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "StoredProperties.h"
 
@@ -130,6 +130,24 @@ bool ChangeItems(TFormProperty& property, const TFormProperty& before, const TFo
 
 }  // namespace
 
+TFormProperties TBinding::Remembered() const {
+  if (!FAsBlock) return FSnapshot.Properties();
+  TFormProperties properties;
+  properties.reserve(Object->Properties.size());
+  for (const TFormProperty& p : Object->Properties) properties.emplace_back(p.Name, p.Value);
+  return properties;
+}
+
+void TBinding::Remember(const TFormProperties& stored) {
+  FAsBlock = SameFormProperties(Object->Properties, stored);
+  FSnapshot = FAsBlock ? TPropertySnapshot() : TPropertySnapshot(stored);
+}
+
+bool TBinding::Differs(const TFormProperties& stored) const {
+  if (FAsBlock) return !SameFormProperties(Object->Properties, stored);
+  return !(TPropertySnapshot(stored) == FSnapshot);
+}
+
 void ApplyPropertyChanges(TFormProperties& document, const TFormProperties& before,
                           const TFormProperties& after) {
   for (size_t i = 0; i < after.size(); ++i) {
@@ -159,6 +177,10 @@ class TSync {
       : FDocument(document), FRoot(root), FBindings(bindings), FWatch(watch) {}
 
   void Run() {
+    FLive.reserve(FBindings.size());
+    FPlaced.reserve(FBindings.size());
+    FByComponent.reserve(FBindings.size());
+    FByObject.reserve(FBindings.size());
     Collect(FRoot);
     for (size_t i = 0; i < FBindings.size(); ++i) {
       TBinding& b = FBindings[i];
@@ -178,10 +200,9 @@ class TSync {
       if (FByComponent.count(b.Component) == 0 || FNew.count(b.Component) > 0) continue;
       if (b.Object->Name != b.Component->Name()) b.Object->Rename(b.Component->Name());
       const TFormProperties now = StoredProperties(b.Component);
-      TPropertySnapshot snapshot(now);
-      if (snapshot == b.Snapshot) continue;
-      ApplyPropertyChanges(b.Object->Properties, b.Snapshot.Properties(), now);
-      b.Snapshot = std::move(snapshot);
+      if (!b.Differs(now)) continue;
+      ApplyPropertyChanges(b.Object->Properties, b.Remembered(), now);
+      b.Remember(now);
     }
   }
 
@@ -215,7 +236,7 @@ class TSync {
 
   void RemoveGone() {
     std::vector<bool> keep(FBindings.size());
-    std::set<const TFormObject*> gone;
+    std::unordered_set<const TFormObject*> gone;
     for (size_t i = 0; i < FBindings.size(); ++i) {
       const auto it = FByComponent.find(FBindings[i].Component);
       keep[i] = it != FByComponent.end() && it->second == i;
@@ -287,8 +308,8 @@ class TSync {
     created->Name = c->Name();
     created->ClassName = c->ClassName();
     created->Properties = StoredProperties(c);
-    TBinding binding{c, target->AddChild(std::move(created)), {}, true};
-    binding.Snapshot = TPropertySnapshot(binding.Object->Properties);
+    TBinding binding(c, target->AddChild(std::move(created)));
+    binding.Remember(binding.Object->Properties);
     FNew.insert(c);
     FByObject[binding.Object] = FBindings.size();
     FByComponent[c] = FBindings.size();
@@ -301,12 +322,12 @@ class TSync {
   std::vector<TBinding>& FBindings;
   const std::function<void(TComponent*)>& FWatch;
   std::vector<TComponent*> FOrder;
-  std::set<TComponent*> FLive;
-  std::set<TComponent*> FPlaced;
-  std::set<TComponent*> FNew;
-  std::map<TComponent*, size_t> FByComponent;
-  std::map<const TFormObject*, size_t> FByObject;
-  std::map<TFormObject*, std::unique_ptr<TFormObject>> FOrphans;
+  std::unordered_set<TComponent*> FLive;
+  std::unordered_set<TComponent*> FPlaced;
+  std::unordered_set<TComponent*> FNew;
+  std::unordered_map<TComponent*, size_t> FByComponent;
+  std::unordered_map<const TFormObject*, size_t> FByObject;
+  std::unordered_map<TFormObject*, std::unique_ptr<TFormObject>> FOrphans;
 };
 
 }  // namespace

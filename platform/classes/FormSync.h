@@ -11,11 +11,23 @@
 #include "classes/Component.h"
 #include "classes/FormDocument.h"
 
-struct TBinding {
-  TComponent* Component = nullptr;
-  TFormObject* Object = nullptr;
-  TPropertySnapshot Snapshot;  // the stored properties as the document last had them
-  bool Alive = true;           // cleared when the component is freed
+// A component and the block it is written from, with its stored properties as the document
+// last had them. Most components store just what their block holds: those keep no copy.
+class TBinding {
+ public:
+  TBinding(TComponent* component, TFormObject* object) : Component(component), Object(object) {}
+  TComponent* Component;
+  TFormObject* Object;
+  bool Alive = true;  // cleared when the component is freed
+
+  TFormProperties Remembered() const;
+  void Remember(const TFormProperties& stored);
+  // Whether the stored properties now differ from the remembered ones (names and meaning).
+  bool Differs(const TFormProperties& stored) const;
+
+ private:
+  TPropertySnapshot FSnapshot;  // when they are not those of the block
+  bool FAsBlock = false;
 };
 
 // watch is called for each component that gets a binding here.

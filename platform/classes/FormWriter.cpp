@@ -11,6 +11,8 @@ class TFormWriter {
   explicit TFormWriter(const TFormStyle& style) : FStyle(style) {}
 
   std::string Write(const TFormDocument& document) {
+    // Changes rarely grow a file much; the string doubles beyond that.
+    FOut.reserve(document.ReadSize + document.ReadSize / 16);
     if (document.Style.Bom) FOut += "\xEF\xBB\xBF";
     if (document.Root) Object(*document.Root, "");
     FOut += document.Trailer;

@@ -2,6 +2,7 @@
 // The components to tell when one is freed, in the order they asked. A form's module watches
 // every component of its form, so long lists find their members through an index.
 #include <cstddef>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -22,8 +23,8 @@ class TFreeNotifyList {
   void DropTrailingHoles();
   void Rebuild();
 
-  std::vector<TComponent*> FItems;                       // null where a member left
-  std::unordered_map<const TComponent*, size_t> FIndex;  // positions, once the list is long
-  bool FIndexed = false;
+  std::vector<TComponent*> FItems;  // null where a member left
+  // Positions, once the list is long; most lists (a component's, naming its module) stay short.
+  std::unique_ptr<std::unordered_map<const TComponent*, size_t>> FIndex;
   size_t FCount = 0;
 };

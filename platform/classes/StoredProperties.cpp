@@ -9,9 +9,9 @@ namespace {
 
 constexpr int kMaxObjectDepth = 16;  // nested persistents (Gutter.Font.Name)
 
-void Add(TFormProperties& out, const String& name, TFormValue value) {
+void Add(TFormProperties& out, String name, TFormValue value) {
   TFormProperty& p = out.emplace_back();
-  p.Name = name;
+  p.Name = std::move(name);
   p.Value = std::move(value);
 }
 
@@ -54,8 +54,10 @@ void CollectObject(TFormProperties& out, const TObject* value, const String& pat
   }
 }
 
+// The dotted path is made only for a property that is written: most are at their default.
 void CollectProperty(TFormProperties& out, const TObject* object, const TPropInfo& prop,
-                     const String& path, const TComponent* lookupRoot, int depth) {
+                     const String& prefix, const TComponent* lookupRoot, int depth) {
+  const auto path = [&] { return prefix + prop.Name; };
   TValue value;
   try {
     value = prop.Written ? prop.Written(object) : GetPropValue(object, prop);
@@ -69,37 +71,37 @@ void CollectProperty(TFormProperties& out, const TObject* object, const TPropInf
     case TTypeKind::tkInt64:
       if (number == nullptr || AtDefault(prop, *number)) return;
       if (auto ident = IntToIdent(type, *number)) {
-        Add(out, path, TFormValue::Ident(*ident));
+        Add(out, path(), TFormValue::Ident(*ident));
       } else {
-        Add(out, path, TFormValue::Integer(*number));
+        Add(out, path(), TFormValue::Integer(*number));
       }
       return;
     case TTypeKind::tkEnumeration:
       if (number == nullptr || AtDefault(prop, *number)) return;
-      Add(out, path, TFormValue::Ident(GetEnumName(type, *number)));
+      Add(out, path(), TFormValue::Ident(GetEnumName(type, *number)));
       return;
     case TTypeKind::tkSet:
       if (number == nullptr || AtDefault(prop, *number)) return;
-      Add(out, path, TFormValue::Set(SetNames(type, *number)));
+      Add(out, path(), TFormValue::Set(SetNames(type, *number)));
       return;
     case TTypeKind::tkFloat:
       if (const auto* f = std::get_if<double>(&value); f != nullptr && *f != 0) {
-        Add(out, path, TFormValue::Float(*f));
+        Add(out, path(), TFormValue::Float(*f));
       }
       return;
     case TTypeKind::tkString:
       if (const auto* s = std::get_if<String>(&value); s != nullptr && !s->empty()) {
-        Add(out, path, TFormValue::Str(*s));
+        Add(out, path(), TFormValue::Str(*s));
       }
       return;
     case TTypeKind::tkMethod:
       if (const auto* m = std::get_if<TMethod>(&value); m != nullptr && !m->Name.empty()) {
-        Add(out, path, TFormValue::Ident(m->Name));
+        Add(out, path(), TFormValue::Ident(m->Name));
       }
       return;
     case TTypeKind::tkClass:
       if (const auto* o = std::get_if<TObject*>(&value); o != nullptr && *o != nullptr) {
-        CollectObject(out, *o, path, lookupRoot, depth);
+        CollectObject(out, *o, path(), lookupRoot, depth);
       }
       return;
     case TTypeKind::tkRecord:
@@ -114,7 +116,7 @@ void Collect(TFormProperties& out, const TObject* object, const String& prefix,
     if (component && SameText(prop->Name, STR("Name"))) continue;
     if (!prop->Set && prop->Kind() != TTypeKind::tkClass) continue;
     if (prop->IsStored && !prop->IsStored(object)) continue;
-    CollectProperty(out, object, *prop, prefix + prop->Name, lookupRoot, depth);
+    CollectProperty(out, object, *prop, prefix, lookupRoot, depth);
   }
 }
 

@@ -2,13 +2,14 @@
 
 #include <map>
 #include <mutex>
+#include <unordered_map>
 
 #include "classes/Component.h"
 
 // --- TObject ---
 
 const TClassInfo& TObject::StaticClass() {
-  static const TClassInfo info{STR("TObject"), nullptr, nullptr, {}, {}, {}};
+  static const TClassInfo info{STR("TObject"), nullptr, nullptr, {}, {}, {}, {}};
   return info;
 }
 
@@ -87,13 +88,48 @@ bool TClassInfo::InheritsFrom(const TClassInfo& other) const {
   return false;
 }
 
-const TPropInfo* TClassInfo::FindProp(StringView name) const {
-  for (const TClassInfo* c = this; c != nullptr; c = c->Parent) {
-    for (const auto& p : c->Props) {
-      if (SameText(p.Name, name)) return &p;
-    }
+struct TClassInfo::TPropIndex {
+  const TClassInfo* Owner = nullptr;
+  size_t Count = 0;  // properties of the chain when made
+  std::vector<const TPropInfo*> All;
+  std::unordered_map<StringView, const TPropInfo*, TTextHash, TTextEqual> ByName;
+};
+
+namespace {
+
+size_t ChainPropCount(const TClassInfo* cls) {
+  size_t count = 0;
+  for (const TClassInfo* c = cls; c != nullptr; c = c->Parent) count += c->Props.size();
+  return count;
+}
+
+}  // namespace
+
+std::shared_ptr<const TClassInfo::TPropIndex> TClassInfo::Index() const {
+  static std::mutex lock;
+  std::lock_guard guard(lock);
+  const size_t count = ChainPropCount(this);
+  if (PropIndex && PropIndex->Owner == this && PropIndex->Count == count) return PropIndex;
+  auto index = std::make_shared<TPropIndex>();
+  index->Owner = this;
+  index->Count = count;
+  std::vector<const TClassInfo*> chain;
+  for (const TClassInfo* c = this; c != nullptr; c = c->Parent) chain.push_back(c);
+  for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+    for (const auto& p : (*it)->Props) index->All.push_back(&p);
   }
-  return nullptr;
+  // The nearest class's property wins over an ancestor's of the same name.
+  for (const TClassInfo* c : chain) {
+    for (const auto& p : c->Props) index->ByName.try_emplace(p.Name, &p);
+  }
+  PropIndex = std::move(index);
+  return PropIndex;
+}
+
+const TPropInfo* TClassInfo::FindProp(StringView name) const {
+  const auto index = Index();
+  const auto it = index->ByName.find(name);
+  return it == index->ByName.end() ? nullptr : it->second;
 }
 
 const TMethodInfo* TClassInfo::FindMethod(StringView name) const {
@@ -105,14 +141,10 @@ const TMethodInfo* TClassInfo::FindMethod(StringView name) const {
   return nullptr;
 }
 
-std::vector<const TPropInfo*> TClassInfo::AllProps() const {
-  std::vector<const TClassInfo*> chain;
-  for (const TClassInfo* c = this; c != nullptr; c = c->Parent) chain.push_back(c);
-  std::vector<const TPropInfo*> result;
-  for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-    for (const auto& p : (*it)->Props) result.push_back(&p);
-  }
-  return result;
+const std::vector<const TPropInfo*>& TClassInfo::AllProps() const {
+  // The index lives as long as the class unless the class gains properties, which the
+  // callers do not do while they walk the list.
+  return Index()->All;
 }
 
 // --- properties by name ---

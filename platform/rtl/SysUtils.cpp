@@ -75,6 +75,15 @@ bool SameText(StringView a, StringView b) {
   return a.size() == b.size() && CompareText(a, b) == 0;
 }
 
+size_t TTextHash::operator()(StringView text) const {
+  size_t hash = 14695981039346656037ull;
+  for (Char c : text) {
+    hash = (hash ^ static_cast<size_t>(static_cast<std::make_unsigned_t<Char>>(FoldUpper(c)))) *
+           1099511628211ull;
+  }
+  return hash;
+}
+
 String UpperCase(StringView s) {
   String out(s);
   for (auto& c : out) c = FoldUpper(c);

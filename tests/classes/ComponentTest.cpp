@@ -160,6 +160,35 @@ TEST(TypInfo, PropertiesAndMethodsByName) {
       CallMethod(TMethod{obj.get(), STR("FormCreate")}, static_cast<TObject*>(nullptr)));
 }
 
+TEST(TypInfo, PropertiesByNameAsClassesGainThem) {
+  auto prop = [](String name) {
+    TPropInfo p;
+    p.Name = std::move(name);
+    return p;
+  };
+  TClassInfo base;
+  base.Name = STR("TBase");
+  base.Props = {prop(STR("Caption")), prop(STR("Tag"))};
+  TClassInfo derived;
+  derived.Name = STR("TDerived");
+  derived.Parent = &base;
+  derived.Props = {prop(STR("CAPTION"))};
+  // The nearest class's property wins; names fold ASCII case only.
+  EXPECT_EQ(derived.FindProp(STR("caption")), &derived.Props[0]);
+  EXPECT_EQ(derived.FindProp(STR("tAG")), &base.Props[1]);
+  EXPECT_EQ(derived.FindProp(STR("Hint")), nullptr);
+  ASSERT_EQ(derived.AllProps().size(), 3u);
+  EXPECT_EQ(derived.AllProps()[0], &base.Props[0]);
+  // An ancestor that gains a property after lookups were made.
+  base.Props.push_back(prop(STR("Hint")));
+  EXPECT_EQ(derived.FindProp(STR("HINT")), &base.Props[2]);
+  EXPECT_EQ(derived.FindProp(STR("Tag")), &base.Props[1]);
+  EXPECT_EQ(derived.AllProps().size(), 4u);
+  // A copy finds its own properties, not those of the class it was copied from.
+  const TClassInfo copy = derived;
+  EXPECT_EQ(copy.FindProp(STR("Caption")), &copy.Props[0]);
+}
+
 }  // namespace
 
 namespace {

@@ -91,6 +91,24 @@ TEST_F(FormSet, ChangedPropertiesChangeOnlyTheirLines) {
   EXPECT_EQ(module.Render(), expected);
 }
 
+TEST_F(FormSet, ChangesAfterARenderAreWrittenToo) {
+  // MasterName's block writes a default out and holds a property its class does not know, so
+  // what it stores differs from its block; Master's does not.
+  const std::string text = Replace(kModule, "      Size = 30\r\n", "      Size = 0\r\n");
+  TFormSet forms;
+  TFormModule& module = forms.OpenText(text, "DataModule1.dfm");
+  auto* master = As<TTestDataSet>(module.Root()->FindComponent(STR("Master")));
+  auto* field = As<TTestField>(module.Root()->FindComponent(STR("MasterName")));
+  master->SetDesignInfo(48 | (20 << 16));
+  field->FieldName = STR("Title");
+  EXPECT_EQ(module.Render(), Replace(Replace(text, "Top = 16", "Top = 20"), "'Name'", "'Title'"));
+  master->SetDesignInfo(48 | (16 << 16));
+  field->FieldName = STR("Name");
+  EXPECT_EQ(module.Render(), text);
+  field->Size = 12;
+  EXPECT_EQ(module.Render(), Replace(text, "Size = 0", "Size = 12"));
+}
+
 TEST_F(FormSet, NewMovedAndFreedComponents) {
   TFormSet forms;
   TFormModule& module = forms.OpenText(kModule, "DataModule1.dfm");
