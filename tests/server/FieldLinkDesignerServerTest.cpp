@@ -51,10 +51,7 @@ class FieldLinkDesignerServerTest : public ::testing::Test {
   void SetUp() override {
     FForm.SetName(STR("F1"));
     FDatabase = new TmySQLDatabase(&FForm);
-    const TConnectParams params = TestServerParams(FSchema->Name());
-    FDatabase->SetSocket(params.Socket);
-    FDatabase->SetUserName(params.User);
-    FDatabase->SetDatabaseName(params.Database);
+    FSchema->Target(*FDatabase);
     FCustomers = new TmySQLTable(&FForm);
     FCustomers->SetName(STR("Customers"));
     FCustomers->SetDatabase(FDatabase);
@@ -121,7 +118,8 @@ TEST_F(FieldLinkDesignerServerTest, CancelLeavesTheTableAsItWas) {
   script
       .Run([](TCustomForm& f) {
         EXPECT_EQ(f.Field<TComboBox>(STR("IndexList"))->Text(), STR("by_cust_date"));
-        EXPECT_EQ(ItemsOf(f, STR("BindList")), (Names{STR("cust_id -> id"), STR("odate -> since")}));
+        EXPECT_EQ(ItemsOf(f, STR("BindList")),
+                  (Names{STR("cust_id -> id"), STR("odate -> since")}));
       })
       .Choose(STR("IndexList"), STR("Primary"));
   Join(script, STR("id"), STR("name")).Click(STR("Button2"));

@@ -48,10 +48,7 @@ class LibraryComponentsTest : public ::testing::Test {
   }
   void SetUp() override {
     FDatabase = new TmySQLDatabase(&FForm);
-    const TConnectParams params = TestServerParams(FSchema->Name());
-    FDatabase->SetSocket(params.Socket);
-    FDatabase->SetUserName(params.User);
-    FDatabase->SetDatabaseName(params.Database);
+    FSchema->Target(*FDatabase);
   }
   TmySQLTable* NewTable(const String& name) {
     auto* table = new TmySQLTable(&FForm);

@@ -85,10 +85,7 @@ TEST(MigratorServer, MigratedDatasetsReadFromTheServer) {
   TComponent* orders = forms.OpenText(kOrders, "Orders.dfm").Root();
   TComponent* items = forms.OpenText(kItems, "Items.dfm").Root();
   auto* database = As<TmySQLDatabase>(orders->FindComponent(STR("Database1")));
-  const TConnectParams params = TestServerParams(schema.Name());
-  database->SetSocket(params.Socket);
-  database->SetUserName(params.User);
-  database->SetDatabaseName(params.Database);
+  schema.Target(*database);
 
   auto* migrator = new TBDE2Ombrix(orders);
   EXPECT_EQ(migrator->GetDatabase(), database);

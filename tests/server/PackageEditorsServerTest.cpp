@@ -40,10 +40,7 @@ class PackageEditorsServerTest : public ::testing::Test {
   void SetUp() override {
     FForm.SetName(STR("Form1"));
     FDatabase = new TmySQLDatabase(&FForm);
-    const TConnectParams params = TestServerParams(FSchema->Name());
-    FDatabase->SetSocket(params.Socket);
-    FDatabase->SetUserName(params.User);
-    FDatabase->SetDatabaseName(params.Database);
+    FSchema->Target(*FDatabase);
   }
 
   template <class Editor>

@@ -64,6 +64,13 @@ std::unique_ptr<TServerSession> TTestDatabase::Connect() const {
   return session;
 }
 
+void TTestDatabase::Target(TmySQLDatabase& connection) const {
+  const TConnectParams params = TestServerParams(FName);
+  connection.SetSocket(params.Socket);
+  connection.SetUserName(params.User);
+  connection.SetDatabaseName(params.Database);
+}
+
 void TTestDatabase::Run(const std::string& sql) const {
   FAdmin->Execute(FromUtf8(sql), {}, 0);
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "library/MySQLDatabase.h"
 #include "library/ServerSession.h"
 
 // Root over the test server's socket; fails the test when no server was started.
@@ -23,6 +24,8 @@ class TTestDatabase {
   const String& Name() const { return FName; }
   // A new session connected to this database.
   std::unique_ptr<TServerSession> Connect() const;
+  // Points a connection component at this database: root over the test server's socket.
+  void Target(TmySQLDatabase& connection) const;
   // Runs a statement (UTF-8) as root in this database.
   void Run(const std::string& sql) const;
 

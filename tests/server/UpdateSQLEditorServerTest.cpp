@@ -50,10 +50,7 @@ class UpdateSQLEditorServerTest : public ::testing::Test {
   void SetUp() override {
     FForm.SetName(STR("F1"));
     auto* database = new TmySQLDatabase(&FForm);
-    const TConnectParams params = TestServerParams(FSchema->Name());
-    database->SetSocket(params.Socket);
-    database->SetUserName(params.User);
-    database->SetDatabaseName(params.Database);
+    FSchema->Target(*database);
     FQuery = new TmySQLQuery(&FForm);
     FQuery->SetName(STR("Q1"));
     FQuery->SetDatabase(database);
