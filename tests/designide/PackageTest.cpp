@@ -1,6 +1,7 @@
 // Loading a built package: entry points, registrations that go with it, the splash screen.
 #include <gtest/gtest.h>
 
+#include "RecordingSplash.h"
 #include "ScriptedDriver.h"
 #include "designide/FormDesigner.h"
 #include "designide/PackageLoader.h"
@@ -11,16 +12,6 @@
 
 namespace {
 
-class TSplash : public ISplashScreenServices {
- public:
-  void AddPluginBitmap(const String& caption, std::shared_ptr<TBitmap> bitmap) override {
-    Captions.push_back(caption);
-    Bitmaps.push_back(std::move(bitmap));
-  }
-  std::vector<String> Captions;
-  std::vector<std::shared_ptr<TBitmap>> Bitmaps;
-};
-
 std::vector<String> Texts(const TScriptedDriver& driver) {
   std::vector<String> texts;
   for (const auto& m : driver.Messages()) texts.push_back(m.Text);
@@ -29,7 +20,7 @@ std::vector<String> Texts(const TScriptedDriver& driver) {
 
 TEST(Package, LoadRegisterAndUnload) {
   TScriptedDriver driver;
-  TSplash splash;
+  TRecordingSplash splash;
   SetSplashScreenServices(&splash);
   EXPECT_EQ(LoadBitmapResource(STR("NO_SUCH_PICTURE")), nullptr);
   {

@@ -4,6 +4,7 @@
 
 #include <tuple>
 
+#include "RecordingSplash.h"
 #include "ScriptedDriver.h"
 #include "classes/FormLoader.h"
 #include "designide/PackageLoader.h"
@@ -15,16 +16,6 @@
 #include "library/MySQLTable.h"
 
 namespace {
-
-class TSplash : public ISplashScreenServices {
- public:
-  void AddPluginBitmap(const String& caption, std::shared_ptr<TBitmap> bitmap) override {
-    Captions.push_back(caption);
-    Bitmaps.push_back(std::move(bitmap));
-  }
-  std::vector<String> Captions;
-  std::vector<std::shared_ptr<TBitmap>> Bitmaps;
-};
 
 bool IsOldest(const std::string& package) {
   return package == "dcl_OmbrixBCB6";
@@ -77,9 +68,10 @@ TEST_P(PackageRegistration, PaletteAndEditorsInOrder) {
     EXPECT_EQ(e.Page, kWideStrings ? String(STR("Ombrix\u2122")) : String(STR("Ombrix\x99")));
     classes.push_back(e.Class->Name);
   }
-  EXPECT_EQ(classes, Names({"TmySQLDatabase", "TmySQLTable", "TmySQLQuery", "TmySQLStoredProc",
-                            "TmySQLDirectQuery", "TmySQLUpdateSQL", "TMySQLMacroQuery",
-                            "TBDE2Ombrix", "TMySQLBatchExecute", "TMySQLMonitor", "TmySQLDump", "TMySQLTools"}));
+  EXPECT_EQ(classes,
+            Names({"TmySQLDatabase", "TmySQLTable", "TmySQLQuery", "TmySQLStoredProc",
+                   "TmySQLDirectQuery", "TmySQLUpdateSQL", "TMySQLMacroQuery", "TBDE2Ombrix",
+                   "TMySQLBatchExecute", "TMySQLMonitor", "TmySQLDump", "TMySQLTools"}));
 
   std::vector<std::pair<String, String>> componentEditors;
   for (const auto& r : PackageComponentEditors(package->Name())) {
@@ -106,8 +98,7 @@ TEST_P(PackageRegistration, PaletteAndEditorsInOrder) {
        STR("TmySQLIndexFieldNamesPropertyEditor")},
       {STR("TDataSource"), STR("TmySQLTable"), STR("MasterSource"),
        STR("TmySQLDataSourcePropertyEditor")},
-      {STR("string"), STR("TmySQLTable"), STR("MasterFields"),
-       STR("TmySQLTableFieldLinkProperty")},
+      {STR("string"), STR("TmySQLTable"), STR("MasterFields"), STR("TmySQLTableFieldLinkProperty")},
       {STR("TOmbrixAbout"), STR(""), STR(""), STR("TAboutProperty")},
       {STR("Boolean"), STR("TBDE2Ombrix"), STR("Execute"), STR("TMigrateExecutePropertyEditor")},
       {STR("string"), STR("TmySQLStoredProc"), STR("ProcedureName"),
@@ -149,7 +140,7 @@ TEST_P(PackageRegistration, TheDesignerFindsTheEditors) {
 }
 
 TEST_P(PackageRegistration, SplashEntryOnlyWhereTheDesignerHasASplashScreen) {
-  TSplash splash;
+  TRecordingSplash splash;
   SetSplashScreenServices(&splash);
   {
     auto package = Load(GetParam());
