@@ -97,6 +97,9 @@ void TComponent::Insert(TComponent* component) {
   FComponents.push_back(component);
   component->FOwner = this;
   IndexName(component);
+  if (component->HearsEveryRemoval()) AddListener(component);
+  // Its first component: from now on it passes every removal on.
+  if (FWatchedOnly && FComponents.size() == 1 && FOwner != nullptr) FOwner->AddListener(this);
 }
 
 void TComponent::Remove(TComponent* component) {
@@ -104,7 +107,24 @@ void TComponent::Remove(TComponent* component) {
   // Owners free their components last first.
   const auto it = std::find(FComponents.rbegin(), FComponents.rend(), component);
   if (it != FComponents.rend()) FComponents.erase(std::next(it).base());
+  if (component->HearsEveryRemoval()) RemoveListener(component);
   component->FOwner = nullptr;
+  if (FWatchedOnly && FComponents.empty() && FOwner != nullptr) FOwner->RemoveListener(this);
+}
+
+void TComponent::AddListener(TComponent* component) {
+  FListeners.push_back(component);
+}
+
+void TComponent::RemoveListener(const TComponent* component) {
+  const auto it = std::find(FListeners.rbegin(), FListeners.rend(), component);
+  if (it != FListeners.rend()) FListeners.erase(std::next(it).base());
+}
+
+void TComponent::HearWatchedRemovalsOnly() {
+  if (FWatchedOnly) return;
+  FWatchedOnly = true;
+  if (FOwner != nullptr && FComponents.empty()) FOwner->RemoveListener(this);
 }
 
 void TComponent::IndexName(TComponent* component) {
@@ -164,11 +184,19 @@ void TComponent::RemoveFreeNotification(TComponent* component) {
 
 void TComponent::Notification(TComponent* component, TOperation operation) {
   // Owned components hear of removals among their siblings, as in the host.
-  if (operation == TOperation::opRemove && component != nullptr) {
-    for (TComponent* c : FComponents) {
-      if (c != component) c->Notification(component, operation);
-    }
+  if (operation != TOperation::opRemove || component == nullptr) return;
+  // By index: a listener may leave the list while it hears.
+  for (size_t i = 0; i < FListeners.size(); ++i) {
+    if (FListeners[i] != component) FListeners[i]->Notification(component, operation);
   }
+  if (!component->FFreeNotifies) return;
+  // Those that hear only of what they watch; gathered first, as hearing may end a watch. A
+  // component being freed has told its watchers already.
+  std::vector<TComponent*> watchers;
+  component->FFreeNotifies->ForEach([&](TComponent* c) {
+    if (c->FOwner == this && !c->HearsEveryRemoval()) watchers.push_back(c);
+  });
+  for (TComponent* c : watchers) c->Notification(component, operation);
 }
 
 void TComponent::Loaded() {

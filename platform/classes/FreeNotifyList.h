@@ -17,6 +17,12 @@ class TFreeNotifyList {
   void Remove(const TComponent* component);
   // Removes and returns the latest member.
   TComponent* TakeLast();
+  template <class F>
+  void ForEach(F proc) const {
+    for (TComponent* c : FItems) {
+      if (c != nullptr) proc(c);
+    }
+  }
 
  private:
   static constexpr size_t kIndexFrom = 16;

@@ -68,7 +68,9 @@ TDataSet::TDataSet(TComponent* owner)
     : TComponent(owner),
       FFields(this),
       FFieldDefs(std::make_unique<TFieldDefs>(this)),
-      FIndexDefs(std::make_unique<TIndexDefs>(this)) {}
+      FIndexDefs(std::make_unique<TIndexDefs>(this)) {
+  HearWatchedRemovalsOnly();
+}
 
 TDataSet::~TDataSet() {
   SetComponentStateFlag(csDestroying, true);
