@@ -102,8 +102,12 @@ String QualifiedName(const TComponent& component) {
 }
 
 TComponent* HeldUpdateObject(const TDataSet& dataSet) {
-  if (GetPropInfo(&dataSet, STR("UpdateObject")) == nullptr) return nullptr;
-  return dynamic_cast<TComponent*>(GetObjectProp(&dataSet, STR("UpdateObject")));
+  const TPropInfo* prop = GetPropInfo(&dataSet, STR("UpdateObject"));
+  if (prop == nullptr) return nullptr;
+  const TValue value = GetPropValue(&dataSet, *prop);
+  const auto* object = std::get_if<TObject*>(&value);
+  if (object == nullptr) throw EPropertyError(STR("Invalid property type: UpdateObject"));
+  return dynamic_cast<TComponent*>(*object);
 }
 
 String RepairedFieldName(const String& fieldName, const String& dataSetName) {
@@ -116,6 +120,8 @@ String RepairedFieldName(const String& fieldName, const String& dataSetName) {
 
 void CheckConversions(const std::vector<TDataSet*>& dataSets, bool deleteSources) {
   TNameBook book;
+  std::vector<TComponent*> updates;
+  updates.reserve(dataSets.size());
   for (TDataSet* dataSet : dataSets) {
     CheckNotAncestor(*dataSet, SCannotRenameAncestor);
     CheckSourceProperty(*dataSet);
@@ -128,6 +134,7 @@ void CheckConversions(const std::vector<TDataSet*>& dataSets, bool deleteSources
       if (repaired != fieldName) book.Rename(*field, repaired);
     }
     TComponent* update = HeldUpdateObject(*dataSet);
+    updates.push_back(update);
     if (update != nullptr && IsConvertibleUpdateObject(*update)) {
       CheckNotAncestor(*update, SCannotRenameAncestor);
       const String updateName = book.Current(*update);
@@ -136,9 +143,7 @@ void CheckConversions(const std::vector<TDataSet*>& dataSets, bool deleteSources
     }
   }
   if (!deleteSources) return;
-  for (TDataSet* dataSet : dataSets) {
-    if (TComponent* update = HeldUpdateObject(*dataSet); update != nullptr) {
-      CheckNotAncestor(*update, SCannotDeleteAncestor);
-    }
+  for (TComponent* update : updates) {
+    if (update != nullptr) CheckNotAncestor(*update, SCannotDeleteAncestor);
   }
 }

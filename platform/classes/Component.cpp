@@ -170,10 +170,14 @@ void TComponent::SetComponentStateFlag(TComponentState flag, bool on) {
 void TComponent::FreeNotification(TComponent* component) {
   if (component == nullptr || component == this) return;
   if (!FFreeNotifies) FFreeNotifies = std::make_unique<TFreeNotifyList>();
-  if (FFreeNotifies->Contains(component)) return;
-  FFreeNotifies->Add(component);
   if (!component->FFreeNotifies) component->FFreeNotifies = std::make_unique<TFreeNotifyList>();
-  if (!component->FFreeNotifies->Contains(this)) component->FFreeNotifies->Add(this);
+  // The lists hold each other's members, so the shorter one tells (a connection's is long).
+  const bool linked = FFreeNotifies->Count() <= component->FFreeNotifies->Count()
+                          ? FFreeNotifies->Contains(component)
+                          : component->FFreeNotifies->Contains(this);
+  if (linked) return;
+  FFreeNotifies->Add(component);
+  component->FFreeNotifies->Add(this);
 }
 
 void TComponent::RemoveFreeNotification(TComponent* component) {
