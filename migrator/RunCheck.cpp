@@ -20,7 +20,7 @@ namespace {
 // every other name is looked up in its owner as it stands.
 class TNameBook {
  public:
-  String Current(const TComponent& component) {
+  const String& Current(const TComponent& component) {
     const TRenamed& renamed = Of(component.Owner()).Renamed;
     const auto it = renamed.find(&component);
     return it == renamed.end() ? component.Name() : it->second;
@@ -110,12 +110,10 @@ TComponent* HeldUpdateObject(const TDataSet& dataSet) {
   return dynamic_cast<TComponent*>(*object);
 }
 
-String RepairedFieldName(const String& fieldName, const String& dataSetName) {
-  const StringView name(dataSetName);
-  const StringView field(fieldName);
-  if (!field.starts_with(name)) return fieldName;
-  const StringView rest = field.substr(name.size());
-  return rest.starts_with(name) ? String(rest) : fieldName;
+StringView RepairedFieldName(StringView fieldName, StringView dataSetName) {
+  if (!fieldName.starts_with(dataSetName)) return fieldName;
+  const StringView rest = fieldName.substr(dataSetName.size());
+  return rest.starts_with(dataSetName) ? rest : fieldName;
 }
 
 void CheckConversions(const std::vector<TDataSet*>& dataSets, bool deleteSources) {
@@ -129,9 +127,9 @@ void CheckConversions(const std::vector<TDataSet*>& dataSets, bool deleteSources
     book.Rename(*dataSet, STR("Die_") + name);
     book.Release(dataSet->Owner(), name);
     for (TField* field : MovingFields(*dataSet)) {
-      const String fieldName = book.Current(*field);
-      const String repaired = RepairedFieldName(fieldName, name);
-      if (repaired != fieldName) book.Rename(*field, repaired);
+      const String& fieldName = book.Current(*field);
+      const StringView repaired = RepairedFieldName(fieldName, name);
+      if (repaired.size() != fieldName.size()) book.Rename(*field, String(repaired));
     }
     TComponent* update = HeldUpdateObject(*dataSet);
     updates.push_back(update);
