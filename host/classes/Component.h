@@ -2,7 +2,6 @@
 // The component model: ownership, names, design positions, free notifications.
 #include <cstdint>
 #include <memory>
-#include <unordered_map>
 #include <vector>
 
 #include "classes/Persistent.h"
@@ -10,6 +9,7 @@
 enum class TOperation { opInsert, opRemove };
 
 class TFreeNotifyList;
+class TNameIndex;
 
 using TComponentState = uint32_t;
 inline constexpr TComponentState csLoading = 1;
@@ -108,8 +108,8 @@ class TComponent : public TPersistent {
   String FName;
   std::vector<TComponent*> FComponents;
   std::vector<TComponent*> FListeners;  // the owned components that hear of every removal
-  // Owned components by name, without regard to ASCII case; keys view the components' names.
-  std::unordered_map<StringView, TComponent*, TTextHash, TTextEqual> FNames;
+  std::unique_ptr<TNameIndex> FNames;   // made with the first named component
+
   std::unique_ptr<TFreeNotifyList> FFreeNotifies;  // made on first use
   int32_t FDesignInfo = 0;
   TComponentState FComponentState = 0;

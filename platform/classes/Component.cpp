@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "FreeNotifyList.h"
+#include "NameIndex.h"
 #include "rtl/SysUtils.h"
 
 const TClassInfo& TComponent::StaticClass() {
@@ -129,19 +130,18 @@ void TComponent::HearWatchedRemovalsOnly() {
 
 void TComponent::IndexName(TComponent* component) {
   // A subclass that lets a name in twice finds the first one.
-  if (!component->FName.empty()) FNames.try_emplace(component->FName, component);
+  if (component->FName.empty()) return;
+  if (!FNames) FNames = std::make_unique<TNameIndex>();
+  FNames->Add(component);
 }
 
 void TComponent::UnindexName(const TComponent* component) {
-  if (component->FName.empty()) return;
-  const auto it = FNames.find(component->FName);
-  if (it != FNames.end() && it->second == component) FNames.erase(it);
+  if (!component->FName.empty() && FNames) FNames->Remove(component);
 }
 
 TComponent* TComponent::FindComponent(StringView name) const {
-  if (name.empty()) return nullptr;
-  const auto it = FNames.find(name);
-  return it == FNames.end() ? nullptr : it->second;
+  if (name.empty() || !FNames) return nullptr;
+  return FNames->Find(name);
 }
 
 void TComponent::SetDesigning(bool value, bool children) {
