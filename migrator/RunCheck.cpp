@@ -3,6 +3,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "classes/PointerMap.h"
 #include "migrator/ConversionTable.h"
 #include "rtl/Format.h"
 
@@ -16,59 +17,57 @@ const Char* const SMissingProperty = STR("Cannot convert %s: its class %s has no
 namespace {
 
 // The names of the owners touched by the run, as they will be at each step of it. Only the
-// run's changes are kept, owner by owner (a run goes through one owner's datasets together);
-// every other name is looked up in its owner as it stands.
+// run's changes are kept (the names taken owner by owner; a run goes through one owner's
+// datasets together); every other name is looked up in its owner as it stands.
 class TNameBook {
  public:
-  const String& Current(const TComponent& component) {
-    const TRenamed& renamed = Of(component.Owner()).Renamed;
-    const auto it = renamed.find(&component);
-    return it == renamed.end() ? component.Name() : it->second;
+  explicit TNameBook(size_t dataSets) { FRenamed.Reserve(dataSets * 2); }
+
+  // Valid until the next change to the book.
+  const String& Current(const TComponent& component) const {
+    const String* renamed = FRenamed.Find(&component);
+    return renamed != nullptr ? *renamed : component.Name();
   }
 
   // A new component of owner takes name.
   void Take(TComponent* owner, const String& name, const TComponent& renamed) {
     if (name.empty()) return;
-    TOwnerBook& book = Of(owner);
     const TComponent* holder = owner != nullptr ? owner->FindComponent(name) : nullptr;
     // Held by a component that keeps its name so far, or by one the run named.
-    if ((holder != nullptr && !book.Renamed.contains(holder)) || !book.Taken.insert(name).second) {
+    if ((holder != nullptr && FRenamed.Find(holder) == nullptr) ||
+        !TakenIn(owner).insert(name).second) {
       throw EComponentError(Format(SNameTaken, {QualifiedName(renamed), name, name}));
     }
   }
 
   void Rename(TComponent& component, const String& name) {
-    TOwnerBook& book = Of(component.Owner());
-    const auto [it, first] = book.Renamed.try_emplace(&component);
+    const auto [held, first] = FRenamed.Insert(&component, String());
     // A component renamed before holds its name in the book; otherwise its owner has it.
-    if (!first && !it->second.empty()) book.Taken.erase(it->second);
+    if (!first && !held->empty()) TakenIn(component.Owner()).erase(*held);
     Take(component.Owner(), name, component);
-    it->second = name;
+    *held = name;
   }
 
   // A new component takes the name its source had, which the source's rename freed.
   void Release(TComponent* owner, const String& name) {
-    if (!name.empty()) Of(owner).Taken.insert(name);
+    if (!name.empty()) TakenIn(owner).insert(name);
   }
 
  private:
-  using TRenamed = std::unordered_map<const TComponent*, String>;
-  struct TOwnerBook {
-    std::unordered_set<String, TTextHash, TTextEqual> Taken;
-    TRenamed Renamed;
-  };
+  using TTaken = std::unordered_set<String, TTextHash, TTextEqual>;
 
-  TOwnerBook& Of(const TComponent* owner) {
+  TTaken& TakenIn(const TComponent* owner) {
     if (owner != FLastOwner || FLast == nullptr) {
-      FLast = &FOwners[owner];
+      FLast = &FTaken[owner];
       FLastOwner = owner;
     }
     return *FLast;
   }
 
-  std::unordered_map<const TComponent*, TOwnerBook> FOwners;
+  TPointerMap<const TComponent*, String> FRenamed;
+  std::unordered_map<const TComponent*, TTaken> FTaken;
   const TComponent* FLastOwner = nullptr;
-  TOwnerBook* FLast = nullptr;
+  TTaken* FLast = nullptr;
 };
 
 void CheckNotAncestor(const TComponent& component, const Char* message) {
@@ -117,7 +116,7 @@ StringView RepairedFieldName(StringView fieldName, StringView dataSetName) {
 }
 
 void CheckConversions(const std::vector<TDataSet*>& dataSets, bool deleteSources) {
-  TNameBook book;
+  TNameBook book(dataSets.size());
   std::vector<TComponent*> updates;
   updates.reserve(dataSets.size());
   for (TDataSet* dataSet : dataSets) {
