@@ -17,57 +17,60 @@ const Char* const SMissingProperty = STR("Cannot convert %s: its class %s has no
 namespace {
 
 // The names of the owners touched by the run, as they will be at each step of it. Only the
-// run's changes are kept (the names taken owner by owner; a run goes through one owner's
-// datasets together); every other name is looked up in its owner as it stands.
+// run's changes are kept, owner by owner (a run goes through one owner's datasets together, and
+// a small book per owner stays in the caches); every other name is looked up in its owner as
+// it stands.
 class TNameBook {
  public:
-  explicit TNameBook(size_t dataSets) { FRenamed.Reserve(dataSets * 2); }
-
   // Valid until the next change to the book.
-  const String& Current(const TComponent& component) const {
-    const String* renamed = FRenamed.Find(&component);
+  const String& Current(const TComponent& component) {
+    const String* renamed = Of(component.Owner()).Renamed.Find(&component);
     return renamed != nullptr ? *renamed : component.Name();
   }
 
   // A new component of owner takes name.
   void Take(TComponent* owner, const String& name, const TComponent& renamed) {
     if (name.empty()) return;
+    TOwnerBook& book = Of(owner);
     const TComponent* holder = owner != nullptr ? owner->FindComponent(name) : nullptr;
     // Held by a component that keeps its name so far, or by one the run named.
-    if ((holder != nullptr && FRenamed.Find(holder) == nullptr) ||
-        !TakenIn(owner).insert(name).second) {
+    if ((holder != nullptr && book.Renamed.Find(holder) == nullptr) ||
+        !book.Taken.insert(name).second) {
       throw EComponentError(Format(SNameTaken, {QualifiedName(renamed), name, name}));
     }
   }
 
   void Rename(TComponent& component, const String& name) {
-    const auto [held, first] = FRenamed.Insert(&component, String());
+    TOwnerBook& book = Of(component.Owner());
+    const auto [held, first] = book.Renamed.Insert(&component, String());
     // A component renamed before holds its name in the book; otherwise its owner has it.
-    if (!first && !held->empty()) TakenIn(component.Owner()).erase(*held);
+    if (!first && !held->empty()) book.Taken.erase(*held);
     Take(component.Owner(), name, component);
     *held = name;
   }
 
   // A new component takes the name its source had, which the source's rename freed.
   void Release(TComponent* owner, const String& name) {
-    if (!name.empty()) TakenIn(owner).insert(name);
+    if (!name.empty()) Of(owner).Taken.insert(name);
   }
 
  private:
-  using TTaken = std::unordered_set<String, TTextHash, TTextEqual>;
+  struct TOwnerBook {
+    std::unordered_set<String, TTextHash, TTextEqual> Taken;
+    TPointerMap<const TComponent*, String> Renamed;
+  };
 
-  TTaken& TakenIn(const TComponent* owner) {
+  TOwnerBook& Of(const TComponent* owner) {
     if (owner != FLastOwner || FLast == nullptr) {
-      FLast = &FTaken[owner];
+      FLast = &FOwners[owner];
       FLastOwner = owner;
     }
     return *FLast;
   }
 
-  TPointerMap<const TComponent*, String> FRenamed;
-  std::unordered_map<const TComponent*, TTaken> FTaken;
+  std::unordered_map<const TComponent*, TOwnerBook> FOwners;
   const TComponent* FLastOwner = nullptr;
-  TTaken* FLast = nullptr;
+  TOwnerBook* FLast = nullptr;
 };
 
 void CheckNotAncestor(const TComponent& component, const Char* message) {
@@ -116,7 +119,7 @@ StringView RepairedFieldName(StringView fieldName, StringView dataSetName) {
 }
 
 void CheckConversions(const std::vector<TDataSet*>& dataSets, bool deleteSources) {
-  TNameBook book(dataSets.size());
+  TNameBook book;
   std::vector<TComponent*> updates;
   updates.reserve(dataSets.size());
   for (TDataSet* dataSet : dataSets) {
