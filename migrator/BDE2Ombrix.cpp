@@ -30,6 +30,7 @@ const TClassInfo& TBDE2Ombrix::StaticClass() {
 
 TBDE2Ombrix::TBDE2Ombrix(TComponent* aOwner)
     : TComponent(aOwner), FDataSets(std::make_unique<TDataSetList>()) {
+  HearWatchedRemovalsOnly();
   const auto& connections = DBList();
   if (!IsDesigning() || aOwner == nullptr || connections.empty()) return;
   for (auto it = connections.rbegin(); it != connections.rend(); ++it) {

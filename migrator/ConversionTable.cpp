@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "classes/PointerMap.h"
+
 namespace {
 
 using F = TConvertComponent;
@@ -29,8 +31,19 @@ constexpr std::array<TConversion, 14> kConversions = {{
 }  // namespace
 
 const TConversion* FindConversion(const TObject& object) {
+  // A run asks several times per dataset: the class's last answer is tried first (and checked,
+  // as class information may come and go).
+  static thread_local TPointerMap<const TClassInfo*, const TConversion*> known;
+  const TConversion** last = known.Find(&object.ClassType());
+  if (last != nullptr && object.ClassNameIs((*last)->ClassName)) return *last;
   for (const TConversion& conversion : kConversions) {
-    if (object.ClassNameIs(conversion.ClassName)) return &conversion;
+    if (!object.ClassNameIs(conversion.ClassName)) continue;
+    if (last != nullptr) {
+      *last = &conversion;
+    } else {
+      known.Insert(&object.ClassType(), &conversion);
+    }
+    return &conversion;
   }
   return nullptr;
 }

@@ -65,8 +65,8 @@ void TBDE2Ombrix::CreateMySQLDataSet(TmySQLDataSet* newDataSet, TDataSet* oldDat
   const int count = newDataSet->FieldCount();
   for (int i = 0; i < count; ++i) {
     TField* field = newDataSet->Fields()[i];
-    const String repaired = RepairedFieldName(field->Name(), newDataSet->Name());
-    if (repaired != field->Name()) Rename(field, repaired);
+    const StringView repaired = RepairedFieldName(field->Name(), newDataSet->Name());
+    if (repaired.size() != field->Name().size()) Rename(field, String(repaired));
   }
   GetNeededUpdateObject(newDataSet, oldDataSet);
 }

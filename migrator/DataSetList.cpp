@@ -56,8 +56,8 @@ TDataSet* TDataSetList::GetPaired(const TDataSet* aDataSet) const {
 
 int TDataSetList::IndexOfOldDataSet(const TDataSet* aDataSet) const {
   if (!FIndexValid) RebuildIndex();
-  const auto it = FIndex.find(aDataSet);
-  return it == FIndex.end() ? -1 : it->second.First;
+  const TEntry* entry = FIndex.Find(aDataSet);
+  return entry == nullptr ? -1 : entry->First;
 }
 
 void TDataSetList::DeletePair(int index) {
@@ -84,7 +84,7 @@ void TDataSetList::ClearAll() {
     TOwnWrite own(*this);
     Clear();
   }
-  FIndex.clear();
+  FIndex.Clear();
   FIndexValid = true;
 }
 
@@ -94,19 +94,19 @@ void TDataSetList::Notify(void*, TListNotification) {
 
 void TDataSetList::IndexEntry(const TDataSet* key, int index) {
   if (!FIndexValid) return;
-  const auto [it, added] = FIndex.try_emplace(key, TEntry{index, 1});
+  const auto [entry, added] = FIndex.Insert(key, TEntry{index, 1});
   if (added) return;
-  it->second.First = std::min(it->second.First, index);
-  ++it->second.Count;
+  entry->First = std::min(entry->First, index);
+  ++entry->Count;
 }
 
 void TDataSetList::UnindexEntry(const TDataSet* key, int index) {
   if (!FIndexValid) return;
-  const auto it = FIndex.find(key);
-  if (it == FIndex.end()) return;
-  TEntry& entry = it->second;
+  TEntry* found = FIndex.Find(key);
+  if (found == nullptr) return;
+  TEntry& entry = *found;
   if (--entry.Count == 0) {
-    FIndex.erase(it);
+    FIndex.Erase(key);
     return;
   }
   if (entry.First != index) return;
@@ -121,12 +121,12 @@ void TDataSetList::UnindexEntry(const TDataSet* key, int index) {
 }
 
 void TDataSetList::RebuildIndex() const {
-  FIndex.clear();
-  FIndex.reserve(static_cast<size_t>(Count()));
+  FIndex.Clear();
+  FIndex.Reserve(static_cast<size_t>(Count()));
   for (int i = 0; i < Count(); ++i) {
     if (const PDataSetPair pair = GetDataSetPairs(i); pair != nullptr) {
-      const auto [it, added] = FIndex.try_emplace(pair->OldDataSet, TEntry{i, 1});
-      if (!added) ++it->second.Count;
+      const auto [entry, added] = FIndex.Insert(pair->OldDataSet, TEntry{i, 1});
+      if (!added) ++entry->Count;
     }
   }
   FIndexValid = true;

@@ -1,9 +1,8 @@
 #pragma once
 // The pairs of one migration run: each foreign dataset and the library dataset that replaces it.
 // The list owns the pair records, never the datasets.
-#include <unordered_map>
-
 #include "classes/List.h"
+#include "classes/PointerMap.h"
 #include "db/DataSet.h"
 
 struct TDataSetPair {
@@ -53,7 +52,7 @@ class TDataSetList : public TList {
     int First;
     int Count;
   };
-  mutable std::unordered_map<const TDataSet*, TEntry> FIndex;
+  mutable TPointerMap<const TDataSet*, TEntry> FIndex;
   mutable bool FIndexValid = true;
   bool FOwnWrite = false;
 };

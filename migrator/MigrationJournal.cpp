@@ -1,27 +1,28 @@
 #include "migrator/MigrationJournal.h"
 
 void TMigrationJournal::Created(TComponent* component) {
-  FSteps.push_back({TKind::Created, component, nullptr, 0, String()});
+  FSteps.push_back({TKind::Created, 0, component, nullptr});
 }
 
 void TMigrationJournal::Renamed(TComponent* component, const String& oldName) {
-  FSteps.push_back({TKind::Renamed, component, nullptr, 0, oldName});
+  FSteps.push_back({TKind::Renamed, static_cast<int>(FNames.size()), component, nullptr});
+  FNames.push_back(oldName);
 }
 
 void TMigrationJournal::Closed(TDataSet* dataSet, bool wasActive) {
-  if (wasActive) FSteps.push_back({TKind::Closed, dataSet, nullptr, 0, String()});
+  if (wasActive) FSteps.push_back({TKind::Closed, 0, dataSet, nullptr});
 }
 
 void TMigrationJournal::FieldMoved(TField* field, TDataSet* from, int index) {
-  FSteps.push_back({TKind::FieldMoved, field, from, index, String()});
+  FSteps.push_back({TKind::FieldMoved, index, field, from});
 }
 
 void TMigrationJournal::Retargeted(TDataSource* source, TDataSet* old) {
-  FSteps.push_back({TKind::Retargeted, source, old, 0, String()});
+  FSteps.push_back({TKind::Retargeted, 0, source, old});
 }
 
 void TMigrationJournal::LookupRetargeted(TField* field, TDataSet* old) {
-  FSteps.push_back({TKind::LookupRetargeted, field, old, 0, String()});
+  FSteps.push_back({TKind::LookupRetargeted, 0, field, old});
 }
 
 void TMigrationJournal::Rollback() noexcept {
@@ -32,7 +33,12 @@ void TMigrationJournal::Rollback() noexcept {
       // Keep undoing: every other change still goes back.
     }
   }
+  Clear();
+}
+
+void TMigrationJournal::Clear() {
   FSteps.clear();
+  FNames.clear();
 }
 
 void TMigrationJournal::Undo(const TStep& step) {
@@ -41,7 +47,7 @@ void TMigrationJournal::Undo(const TStep& step) {
       delete step.Subject;
       return;
     case TKind::Renamed:
-      step.Subject->SetName(step.Name);
+      step.Subject->SetName(FNames[static_cast<size_t>(step.Index)]);
       return;
     case TKind::Closed:
       static_cast<TDataSet*>(step.Subject)->Open();

@@ -19,17 +19,18 @@ class TMigrationJournal {
   // fails does not keep the others from being undone.
   void Rollback() noexcept;
   // The run succeeded: forget the changes.
-  void Clear() { FSteps.clear(); }
+  void Clear();
 
  private:
-  enum class TKind { Created, Renamed, Closed, FieldMoved, Retargeted, LookupRetargeted };
+  enum class TKind : uint8_t { Created, Renamed, Closed, FieldMoved, Retargeted, LookupRetargeted };
+  // Small and plain: a run over many forms writes several steps per dataset.
   struct TStep {
     TKind Kind;
+    int Index;  // FieldMoved: the field's index; Renamed: the old name in FNames
     TComponent* Subject;
-    TComponent* Other = nullptr;
-    int Index = 0;
-    String Name;
+    TComponent* Other;
   };
   void Undo(const TStep& step);
   std::vector<TStep> FSteps;
+  std::vector<String> FNames;
 };

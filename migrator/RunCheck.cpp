@@ -3,6 +3,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "classes/PointerMap.h"
 #include "migrator/ConversionTable.h"
 #include "rtl/Format.h"
 
@@ -16,14 +17,15 @@ const Char* const SMissingProperty = STR("Cannot convert %s: its class %s has no
 namespace {
 
 // The names of the owners touched by the run, as they will be at each step of it. Only the
-// run's changes are kept, owner by owner (a run goes through one owner's datasets together);
-// every other name is looked up in its owner as it stands.
+// run's changes are kept, owner by owner (a run goes through one owner's datasets together, and
+// a small book per owner stays in the caches); every other name is looked up in its owner as
+// it stands.
 class TNameBook {
  public:
-  String Current(const TComponent& component) {
-    const TRenamed& renamed = Of(component.Owner()).Renamed;
-    const auto it = renamed.find(&component);
-    return it == renamed.end() ? component.Name() : it->second;
+  // Valid until the next change to the book.
+  const String& Current(const TComponent& component) {
+    const String* renamed = Of(component.Owner()).Renamed.Find(&component);
+    return renamed != nullptr ? *renamed : component.Name();
   }
 
   // A new component of owner takes name.
@@ -32,18 +34,19 @@ class TNameBook {
     TOwnerBook& book = Of(owner);
     const TComponent* holder = owner != nullptr ? owner->FindComponent(name) : nullptr;
     // Held by a component that keeps its name so far, or by one the run named.
-    if ((holder != nullptr && !book.Renamed.contains(holder)) || !book.Taken.insert(name).second) {
+    if ((holder != nullptr && book.Renamed.Find(holder) == nullptr) ||
+        !book.Taken.insert(name).second) {
       throw EComponentError(Format(SNameTaken, {QualifiedName(renamed), name, name}));
     }
   }
 
   void Rename(TComponent& component, const String& name) {
     TOwnerBook& book = Of(component.Owner());
-    const auto [it, first] = book.Renamed.try_emplace(&component);
+    const auto [held, first] = book.Renamed.Insert(&component, String());
     // A component renamed before holds its name in the book; otherwise its owner has it.
-    if (!first && !it->second.empty()) book.Taken.erase(it->second);
+    if (!first && !held->empty()) book.Taken.erase(*held);
     Take(component.Owner(), name, component);
-    it->second = name;
+    *held = name;
   }
 
   // A new component takes the name its source had, which the source's rename freed.
@@ -52,10 +55,9 @@ class TNameBook {
   }
 
  private:
-  using TRenamed = std::unordered_map<const TComponent*, String>;
   struct TOwnerBook {
     std::unordered_set<String, TTextHash, TTextEqual> Taken;
-    TRenamed Renamed;
+    TPointerMap<const TComponent*, String> Renamed;
   };
 
   TOwnerBook& Of(const TComponent* owner) {
@@ -102,20 +104,24 @@ String QualifiedName(const TComponent& component) {
 }
 
 TComponent* HeldUpdateObject(const TDataSet& dataSet) {
-  if (GetPropInfo(&dataSet, STR("UpdateObject")) == nullptr) return nullptr;
-  return dynamic_cast<TComponent*>(GetObjectProp(&dataSet, STR("UpdateObject")));
+  const TPropInfo* prop = GetPropInfo(&dataSet, STR("UpdateObject"));
+  if (prop == nullptr) return nullptr;
+  const TValue value = GetPropValue(&dataSet, *prop);
+  const auto* object = std::get_if<TObject*>(&value);
+  if (object == nullptr) throw EPropertyError(STR("Invalid property type: UpdateObject"));
+  return dynamic_cast<TComponent*>(*object);
 }
 
-String RepairedFieldName(const String& fieldName, const String& dataSetName) {
-  const StringView name(dataSetName);
-  const StringView field(fieldName);
-  if (!field.starts_with(name)) return fieldName;
-  const StringView rest = field.substr(name.size());
-  return rest.starts_with(name) ? String(rest) : fieldName;
+StringView RepairedFieldName(StringView fieldName, StringView dataSetName) {
+  if (!fieldName.starts_with(dataSetName)) return fieldName;
+  const StringView rest = fieldName.substr(dataSetName.size());
+  return rest.starts_with(dataSetName) ? rest : fieldName;
 }
 
 void CheckConversions(const std::vector<TDataSet*>& dataSets, bool deleteSources) {
   TNameBook book;
+  std::vector<TComponent*> updates;
+  updates.reserve(dataSets.size());
   for (TDataSet* dataSet : dataSets) {
     CheckNotAncestor(*dataSet, SCannotRenameAncestor);
     CheckSourceProperty(*dataSet);
@@ -123,11 +129,12 @@ void CheckConversions(const std::vector<TDataSet*>& dataSets, bool deleteSources
     book.Rename(*dataSet, STR("Die_") + name);
     book.Release(dataSet->Owner(), name);
     for (TField* field : MovingFields(*dataSet)) {
-      const String fieldName = book.Current(*field);
-      const String repaired = RepairedFieldName(fieldName, name);
-      if (repaired != fieldName) book.Rename(*field, repaired);
+      const String& fieldName = book.Current(*field);
+      const StringView repaired = RepairedFieldName(fieldName, name);
+      if (repaired.size() != fieldName.size()) book.Rename(*field, String(repaired));
     }
     TComponent* update = HeldUpdateObject(*dataSet);
+    updates.push_back(update);
     if (update != nullptr && IsConvertibleUpdateObject(*update)) {
       CheckNotAncestor(*update, SCannotRenameAncestor);
       const String updateName = book.Current(*update);
@@ -136,9 +143,7 @@ void CheckConversions(const std::vector<TDataSet*>& dataSets, bool deleteSources
     }
   }
   if (!deleteSources) return;
-  for (TDataSet* dataSet : dataSets) {
-    if (TComponent* update = HeldUpdateObject(*dataSet); update != nullptr) {
-      CheckNotAncestor(*update, SCannotDeleteAncestor);
-    }
+  for (TComponent* update : updates) {
+    if (update != nullptr) CheckNotAncestor(*update, SCannotDeleteAncestor);
   }
 }

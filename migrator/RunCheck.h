@@ -15,5 +15,5 @@ String QualifiedName(const TComponent& component);
 // The update object a dataset holds in its published "UpdateObject"; null when none.
 TComponent* HeldUpdateObject(const TDataSet& dataSet);
 // The name a persistent field takes after a dataset named dataSetName took it over: a field
-// named dataSetName twice before the rest loses one of them.
-String RepairedFieldName(const String& fieldName, const String& dataSetName);
+// named dataSetName twice before the rest loses one of them (a view into fieldName).
+StringView RepairedFieldName(StringView fieldName, StringView dataSetName);

@@ -2,7 +2,6 @@
 // The component model: ownership, names, design positions, free notifications.
 #include <cstdint>
 #include <memory>
-#include <unordered_map>
 #include <vector>
 
 #include "classes/Persistent.h"
@@ -10,6 +9,7 @@
 enum class TOperation { opInsert, opRemove };
 
 class TFreeNotifyList;
+class TNameIndex;
 
 using TComponentState = uint32_t;
 inline constexpr TComponentState csLoading = 1;
@@ -65,6 +65,9 @@ class TComponent : public TPersistent {
   // Asks to be told (Notification opRemove) when component is freed. Symmetric, as in the host.
   void FreeNotification(TComponent* component);
   void RemoveFreeNotification(TComponent* component);
+  // An owner tells its components of a removal among them (and they tell what they own). A
+  // component that watches what it refers to (HearWatchedRemovalsOnly) hears only of the
+  // removals of components linked to it through FreeNotification.
   virtual void Notification(TComponent* component, TOperation operation);
   // Called after a form file finished loading this component and resolving its references.
   virtual void Loaded();
@@ -84,6 +87,10 @@ class TComponent : public TPersistent {
 
  protected:
   void SetComponentStateFlag(TComponentState flag, bool on);
+  // For a class that asks FreeNotification of every component it refers to: its owner spares
+  // it the removals of the others, which on a large form are most of them. While it owns
+  // components it still hears of every removal, to tell them.
+  void HearWatchedRemovalsOnly();
   // Lets a subclass validate names of owned components or rename on insertion.
   virtual void ValidateRename(TComponent* component, const String& currentName,
                               const String& newName);
@@ -93,15 +100,20 @@ class TComponent : public TPersistent {
   void Remove(TComponent* component);
   void IndexName(TComponent* component);
   void UnindexName(const TComponent* component);
+  bool HearsEveryRemoval() const { return !FWatchedOnly || !FComponents.empty(); }
+  void AddListener(TComponent* component);
+  void RemoveListener(const TComponent* component);
 
   TComponent* FOwner = nullptr;
   String FName;
   std::vector<TComponent*> FComponents;
-  // Owned components by name, without regard to ASCII case; keys view the components' names.
-  std::unordered_map<StringView, TComponent*, TTextHash, TTextEqual> FNames;
+  std::vector<TComponent*> FListeners;  // the owned components that hear of every removal
+  std::unique_ptr<TNameIndex> FNames;   // made with the first named component
+
   std::unique_ptr<TFreeNotifyList> FFreeNotifies;  // made on first use
   int32_t FDesignInfo = 0;
   TComponentState FComponentState = 0;
+  bool FWatchedOnly = false;
 };
 
 // Registers TComponent and TPersistent with the class registry (idempotent).

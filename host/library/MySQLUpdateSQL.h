@@ -11,7 +11,9 @@ class TmySQLDataSet;
 // The base of update objects; DataSet is set by the dataset whose UpdateObject it becomes.
 class TmySQLSQLUpdateObject : public TComponent {
   OMBRIX_CLASS(TmySQLSQLUpdateObject)
-  explicit TmySQLSQLUpdateObject(TComponent* owner) : TComponent(owner) {}
+  explicit TmySQLSQLUpdateObject(TComponent* owner) : TComponent(owner) {
+    HearWatchedRemovalsOnly();
+  }
   ~TmySQLSQLUpdateObject() override;
 
   TmySQLDataSet* DataSet() const { return FDataSet; }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "FreeNotifyList.h"
+#include "NameIndex.h"
 #include "rtl/SysUtils.h"
 
 const TClassInfo& TComponent::StaticClass() {
@@ -97,6 +98,9 @@ void TComponent::Insert(TComponent* component) {
   FComponents.push_back(component);
   component->FOwner = this;
   IndexName(component);
+  if (component->HearsEveryRemoval()) AddListener(component);
+  // Its first component: from now on it passes every removal on.
+  if (FWatchedOnly && FComponents.size() == 1 && FOwner != nullptr) FOwner->AddListener(this);
 }
 
 void TComponent::Remove(TComponent* component) {
@@ -104,24 +108,40 @@ void TComponent::Remove(TComponent* component) {
   // Owners free their components last first.
   const auto it = std::find(FComponents.rbegin(), FComponents.rend(), component);
   if (it != FComponents.rend()) FComponents.erase(std::next(it).base());
+  if (component->HearsEveryRemoval()) RemoveListener(component);
   component->FOwner = nullptr;
+  if (FWatchedOnly && FComponents.empty() && FOwner != nullptr) FOwner->RemoveListener(this);
+}
+
+void TComponent::AddListener(TComponent* component) {
+  FListeners.push_back(component);
+}
+
+void TComponent::RemoveListener(const TComponent* component) {
+  const auto it = std::find(FListeners.rbegin(), FListeners.rend(), component);
+  if (it != FListeners.rend()) FListeners.erase(std::next(it).base());
+}
+
+void TComponent::HearWatchedRemovalsOnly() {
+  if (FWatchedOnly) return;
+  FWatchedOnly = true;
+  if (FOwner != nullptr && FComponents.empty()) FOwner->RemoveListener(this);
 }
 
 void TComponent::IndexName(TComponent* component) {
   // A subclass that lets a name in twice finds the first one.
-  if (!component->FName.empty()) FNames.try_emplace(component->FName, component);
+  if (component->FName.empty()) return;
+  if (!FNames) FNames = std::make_unique<TNameIndex>();
+  FNames->Add(component);
 }
 
 void TComponent::UnindexName(const TComponent* component) {
-  if (component->FName.empty()) return;
-  const auto it = FNames.find(component->FName);
-  if (it != FNames.end() && it->second == component) FNames.erase(it);
+  if (!component->FName.empty() && FNames) FNames->Remove(component);
 }
 
 TComponent* TComponent::FindComponent(StringView name) const {
-  if (name.empty()) return nullptr;
-  const auto it = FNames.find(name);
-  return it == FNames.end() ? nullptr : it->second;
+  if (name.empty() || !FNames) return nullptr;
+  return FNames->Find(name);
 }
 
 void TComponent::SetDesigning(bool value, bool children) {
@@ -150,10 +170,14 @@ void TComponent::SetComponentStateFlag(TComponentState flag, bool on) {
 void TComponent::FreeNotification(TComponent* component) {
   if (component == nullptr || component == this) return;
   if (!FFreeNotifies) FFreeNotifies = std::make_unique<TFreeNotifyList>();
-  if (FFreeNotifies->Contains(component)) return;
-  FFreeNotifies->Add(component);
   if (!component->FFreeNotifies) component->FFreeNotifies = std::make_unique<TFreeNotifyList>();
-  if (!component->FFreeNotifies->Contains(this)) component->FFreeNotifies->Add(this);
+  // The lists hold each other's members, so the shorter one tells (a connection's is long).
+  const bool linked = FFreeNotifies->Count() <= component->FFreeNotifies->Count()
+                          ? FFreeNotifies->Contains(component)
+                          : component->FFreeNotifies->Contains(this);
+  if (linked) return;
+  FFreeNotifies->Add(component);
+  component->FFreeNotifies->Add(this);
 }
 
 void TComponent::RemoveFreeNotification(TComponent* component) {
@@ -164,11 +188,19 @@ void TComponent::RemoveFreeNotification(TComponent* component) {
 
 void TComponent::Notification(TComponent* component, TOperation operation) {
   // Owned components hear of removals among their siblings, as in the host.
-  if (operation == TOperation::opRemove && component != nullptr) {
-    for (TComponent* c : FComponents) {
-      if (c != component) c->Notification(component, operation);
-    }
+  if (operation != TOperation::opRemove || component == nullptr) return;
+  // By index: a listener may leave the list while it hears.
+  for (size_t i = 0; i < FListeners.size(); ++i) {
+    if (FListeners[i] != component) FListeners[i]->Notification(component, operation);
   }
+  if (!component->FFreeNotifies) return;
+  // Those that hear only of what they watch; gathered first, as hearing may end a watch. A
+  // component being freed has told its watchers already.
+  std::vector<TComponent*> watchers;
+  component->FFreeNotifies->ForEach([&](TComponent* c) {
+    if (c->FOwner == this && !c->HearsEveryRemoval()) watchers.push_back(c);
+  });
+  for (TComponent* c : watchers) c->Notification(component, operation);
 }
 
 void TComponent::Loaded() {

@@ -2,21 +2,28 @@
 // The components to tell when one is freed, in the order they asked. A form's module watches
 // every component of its form, so long lists find their members through an index.
 #include <cstddef>
-#include <memory>
-#include <unordered_map>
 #include <vector>
+
+#include "classes/PointerMap.h"
 
 class TComponent;
 
 class TFreeNotifyList {
  public:
   bool Empty() const { return FCount == 0; }
+  size_t Count() const { return FCount; }
   bool Contains(const TComponent* component) const;
   // Adds a component that is not in the list yet.
   void Add(TComponent* component);
   void Remove(const TComponent* component);
   // Removes and returns the latest member.
   TComponent* TakeLast();
+  template <class F>
+  void ForEach(F proc) const {
+    for (TComponent* c : FItems) {
+      if (c != nullptr) proc(c);
+    }
+  }
 
  private:
   static constexpr size_t kIndexFrom = 16;
@@ -25,6 +32,7 @@ class TFreeNotifyList {
 
   std::vector<TComponent*> FItems;  // null where a member left
   // Positions, once the list is long; most lists (a component's, naming its module) stay short.
-  std::unique_ptr<std::unordered_map<const TComponent*, size_t>> FIndex;
+  TPointerMap<const TComponent*, size_t> FIndex;
+  bool FIndexed = false;
   size_t FCount = 0;
 };

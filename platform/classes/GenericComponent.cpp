@@ -24,7 +24,9 @@ const TClassInfo& TGenericComponent::StaticClass() {
 }
 
 TGenericComponent::TGenericComponent(TComponent* owner, StringView className)
-    : TComponent(owner), FClass(&StandInClass(className, StaticClass())) {}
+    : TComponent(owner), FClass(&StandInClass(className, StaticClass())) {
+  HearWatchedRemovalsOnly();
+}
 
 TGenericComponent::~TGenericComponent() {
   SetParentComponent(nullptr);

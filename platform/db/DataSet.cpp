@@ -68,7 +68,9 @@ TDataSet::TDataSet(TComponent* owner)
     : TComponent(owner),
       FFields(this),
       FFieldDefs(std::make_unique<TFieldDefs>(this)),
-      FIndexDefs(std::make_unique<TIndexDefs>(this)) {}
+      FIndexDefs(std::make_unique<TIndexDefs>(this)) {
+  HearWatchedRemovalsOnly();
+}
 
 TDataSet::~TDataSet() {
   SetComponentStateFlag(csDestroying, true);
@@ -207,8 +209,16 @@ void TDataSet::DoEvent(TDataSetEvent event) {
   CallMethod<void, TDataSet*>(Event(event), this);
 }
 
+const TMethod& TDataSet::Event(TDataSetEvent event) const {
+  static const TMethod none;
+  return FEvents ? (*FEvents)[static_cast<size_t>(event)] : none;
+}
+
 void TDataSet::SetEvent(TDataSetEvent event, const TMethod& handler) {
-  FEvents[static_cast<size_t>(event)] = handler;
+  if (!FEvents && handler.Assigned()) {
+    FEvents = std::make_unique<std::array<TMethod, kDataSetEventCount>>();
+  }
+  if (FEvents) (*FEvents)[static_cast<size_t>(event)] = handler;
   if (event == TDataSetEvent::OnFilterRecord && Active() && FFiltered) Refilter();
 }
 

@@ -25,7 +25,9 @@ const TClassInfo& TDataSource::StaticClass() {
   return info;
 }
 
-TDataSource::TDataSource(TComponent* owner) : TComponent(owner) {}
+TDataSource::TDataSource(TComponent* owner) : TComponent(owner) {
+  HearWatchedRemovalsOnly();
+}
 
 TDataSource::~TDataSource() {
   // No events while dying: their handlers' objects may be gone already.

@@ -70,7 +70,9 @@ const TClassInfo& TField::StaticClass() {
 }
 
 TField::TField(TComponent* owner, TFieldType dataType, int size)
-    : TComponent(owner), FDataType(dataType), FSize(size) {}
+    : TComponent(owner), FDataType(dataType), FSize(size) {
+  HearWatchedRemovalsOnly();
+}
 
 TField::~TField() {
   if (FDataSet != nullptr) FDataSet->FFields.Remove(this);

@@ -21,7 +21,9 @@ const TClassInfo& TForeignComponent::StaticClass() {
 }
 
 TForeignComponent::TForeignComponent(TComponent* owner, const TClassInfo& cls)
-    : TComponent(owner), TForeignProperties(static_cast<TComponent&>(*this)), FClass(&cls) {}
+    : TComponent(owner), TForeignProperties(static_cast<TComponent&>(*this)), FClass(&cls) {
+  HearWatchedRemovalsOnly();
+}
 
 void TForeignComponent::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);

@@ -6,18 +6,22 @@ TForeignProperties::Slot& TForeignProperties::At(size_t slot) const {
 }
 
 TValue TForeignProperties::GetSlot(size_t slot, TForeignPropKind kind) const {
-  Slot& s = At(slot);
+  // Reading a slot never set makes nothing, except the list a string list property hands out.
+  static const Slot unset;
+  const Slot& s = slot < FSlots.size() ? FSlots[slot] : unset;
   switch (kind) {
     case TForeignPropKind::String:
       return std::holds_alternative<String>(s) ? std::get<String>(s) : String();
     case TForeignPropKind::Boolean:
     case TForeignPropKind::Integer:
       return std::holds_alternative<int64_t>(s) ? std::get<int64_t>(s) : int64_t{0};
-    case TForeignPropKind::Strings:
-      if (!std::holds_alternative<std::unique_ptr<TStringList>>(s)) {
-        s = std::make_unique<TStringList>();
+    case TForeignPropKind::Strings: {
+      Slot& list = At(slot);
+      if (!std::holds_alternative<std::unique_ptr<TStringList>>(list)) {
+        list = std::make_unique<TStringList>();
       }
-      return static_cast<TObject*>(std::get<std::unique_ptr<TStringList>>(s).get());
+      return static_cast<TObject*>(std::get<std::unique_ptr<TStringList>>(list).get());
+    }
     case TForeignPropKind::Reference:
       return static_cast<TObject*>(std::holds_alternative<TComponent*>(s) ? std::get<TComponent*>(s)
                                                                           : nullptr);
