@@ -28,12 +28,30 @@ struct TFormStyle {
 // file view the file's bytes, kept once for all of them; a node given new text owns it.
 class TFormSource {
  public:
+  // Bytes viewed by many nodes, freed with the last of them (documents are not shared between
+  // threads, so the count is a plain one).
+  class TBytes {
+   public:
+    explicit TBytes(std::string bytes) : FText(std::move(bytes)) {}
+    const std::string& Text() const { return FText; }
+
+   private:
+    friend class TFormSource;
+    std::string FText;
+    size_t FUsers = 0;
+  };
+
   TFormSource() = default;
   TFormSource(std::string_view leading, std::string_view text, std::string_view trailing,
               bool atLineStart);
   // The parts are bytes[start, textAt), [textAt, trailingAt) and [trailingAt, end).
-  TFormSource(std::shared_ptr<const std::string> bytes, size_t start, size_t textAt,
-              size_t trailingAt, size_t end, bool atLineStart);
+  TFormSource(TBytes* bytes, size_t start, size_t textAt, size_t trailingAt, size_t end,
+              bool atLineStart);
+  TFormSource(const TFormSource& other);
+  TFormSource(TFormSource&& other) noexcept;
+  TFormSource& operator=(TFormSource other) noexcept;
+  ~TFormSource();
+
   std::string_view Leading() const { return Part(FStart, FTextAt); }
   std::string_view Text() const { return Part(FTextAt, FTrailingAt); }
   std::string_view Trailing() const { return Part(FTrailingAt, FEnd); }
@@ -44,16 +62,20 @@ class TFormSource {
   // start a line.
   std::optional<std::string> Indent() const;
 
+  // Largest file whose offsets a node can hold.
+  static constexpr size_t kMaxBytes = (size_t{1} << 31) - 1;
+
  private:
   std::string_view Part(uint32_t from, uint32_t to) const {
-    return FBytes ? std::string_view(*FBytes).substr(from, to - from) : std::string_view();
+    return FBytes != nullptr ? std::string_view(FBytes->FText).substr(from, to - from)
+                             : std::string_view();
   }
-  std::shared_ptr<const std::string> FBytes;
+  TBytes* FBytes = nullptr;
   uint32_t FStart = 0;
   uint32_t FTextAt = 0;
   uint32_t FTrailingAt = 0;
-  uint32_t FEnd = 0;
-  bool FAtLineStart = false;
+  uint32_t FEnd : 31 = 0;
+  uint32_t FAtLineStart : 1 = 0;
 };
 
 enum class TFormValueKind {
@@ -74,11 +96,24 @@ struct TFormValue {
   // Integers, floats and identifiers: the spelling (floats are written back as found);
   // strings: the decoded text (16-bit build: UTF-16; 8-bit build: bytes).
   String Text;
-  int64_t Int = 0;                         // integers
-  std::vector<String> Names;               // set members
-  std::vector<TFormValue> Items;           // list elements
-  std::vector<TFormItem> CollectionItems;  // collection items
-  std::string Bytes;                       // binary data
+  int64_t Int = 0;  // integers
+
+  TFormValue();
+  TFormValue(const TFormValue& other);
+  TFormValue(TFormValue&& other) noexcept;
+  TFormValue& operator=(const TFormValue& other);
+  TFormValue& operator=(TFormValue&& other) noexcept;
+  ~TFormValue();
+
+  // Set members, list elements, collection items and binary data; empty for the other kinds.
+  const std::vector<String>& Names() const;
+  std::vector<String>& Names();
+  const std::vector<TFormValue>& Items() const;
+  std::vector<TFormValue>& Items();
+  const std::vector<TFormItem>& CollectionItems() const;
+  std::vector<TFormItem>& CollectionItems();
+  const std::string& Bytes() const;
+  std::string& Bytes();
 
   static TFormValue Integer(int64_t value);
   // A float in the host's style: 18 decimals, or the shortest exponent form when that loses
@@ -97,6 +132,13 @@ struct TFormValue {
   // Equal meaning: identifiers and set members without regard to case, floats by value,
   // collections item by item; source text is not compared.
   bool SameAs(const TFormValue& other) const;
+
+ private:
+  // Most values are numbers, strings and names: the other parts live apart, made on first use.
+  struct TParts;
+  TParts& Parts();
+  static const TParts& NoParts();
+  std::unique_ptr<TParts> FParts;
 };
 
 struct TFormProperty {
@@ -107,12 +149,23 @@ struct TFormProperty {
   // "Name = value" as read; for a collection "Name = <", the items keep their own source and
   // Tail holds the closing ">".
   TFormSource Source;
-  TFormSource Tail;
   bool Modified = false;  // written from Value rather than from Source
 
   TFormProperty() = default;
   TFormProperty(String name, TFormValue value) : Name(std::move(name)), Value(std::move(value)) {}
+  TFormProperty(const TFormProperty& other);
+  TFormProperty(TFormProperty&&) noexcept = default;
+  TFormProperty& operator=(const TFormProperty& other);
+  TFormProperty& operator=(TFormProperty&&) noexcept = default;
+  ~TFormProperty() = default;
+
   void SetValue(TFormValue value);
+  // The closing ">" of a collection read from a file; absent for other properties.
+  const TFormSource& Tail() const;
+  TFormSource& Tail();
+
+ private:
+  std::unique_ptr<TFormSource> FTail;
 };
 
 using TFormProperties = std::vector<TFormProperty>;

@@ -190,17 +190,17 @@ class TBinaryWriter {
         return;
       case TFormValueKind::fvSet:
         FOut += static_cast<char>(vaSet);
-        for (const String& name : value.Names) ShortString(name, line, column);
+        for (const String& name : value.Names()) ShortString(name, line, column);
         FOut += '\0';
         return;
       case TFormValueKind::fvList:
         FOut += static_cast<char>(vaList);
-        for (const TFormValue& item : value.Items) Value(item, line, column);
+        for (const TFormValue& item : value.Items()) Value(item, line, column);
         FOut += '\0';
         return;
       case TFormValueKind::fvCollection:
         FOut += static_cast<char>(vaCollection);
-        for (const TFormItem& item : value.CollectionItems) {
+        for (const TFormItem& item : value.CollectionItems()) {
           if (item.Order) Integer(*item.Order);
           FOut += static_cast<char>(vaList);
           Properties(item.Properties);
@@ -209,8 +209,8 @@ class TBinaryWriter {
         return;
       case TFormValueKind::fvBinary:
         FOut += static_cast<char>(vaBinary);
-        Put(FOut, static_cast<int32_t>(value.Bytes.size()));
-        FOut += value.Bytes;
+        Put(FOut, static_cast<int32_t>(value.Bytes().size()));
+        FOut += value.Bytes();
         return;
     }
   }
@@ -406,7 +406,7 @@ class TBinaryReader {
       if (IsInteger(Peek())) item.Order = Integer();
       if (Byte() != vaList) Fail(STR("Invalid stream format"));
       item.Properties = Properties();
-      value.CollectionItems.push_back(std::move(item));
+      value.CollectionItems().push_back(std::move(item));
     }
     ++FPos;
     --FDepth;

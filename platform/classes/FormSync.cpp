@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 
 #include "StoredProperties.h"
 
@@ -47,8 +48,9 @@ void Reindent(TFormSource& source, const std::string& from, const std::string& t
 void Reindent(TFormProperties& properties, const std::string& from, const std::string& to) {
   for (TFormProperty& p : properties) {
     Reindent(p.Source, from, to);
-    Reindent(p.Tail, from, to);
-    for (TFormItem& item : p.Value.CollectionItems) {
+    if (p.Value.Kind != TFormValueKind::fvCollection) continue;
+    if (std::as_const(p).Tail().Present()) Reindent(p.Tail(), from, to);
+    for (TFormItem& item : p.Value.CollectionItems()) {
       Reindent(item.Head, from, to);
       Reindent(item.End, from, to);
       Reindent(item.Properties, from, to);
@@ -114,14 +116,14 @@ void InsertProperty(TFormProperties& document, const TFormProperties& after, siz
 }
 
 bool ChangeItems(TFormProperty& property, const TFormProperty& before, const TFormProperty& after) {
-  auto& items = property.Value.CollectionItems;
-  const auto& old = before.Value.CollectionItems;
-  const auto& now = after.Value.CollectionItems;
   if (property.Modified || property.Value.Kind != TFormValueKind::fvCollection ||
-      after.Value.Kind != TFormValueKind::fvCollection || items.size() != now.size() ||
-      old.size() != now.size()) {
+      after.Value.Kind != TFormValueKind::fvCollection) {
     return false;
   }
+  auto& items = property.Value.CollectionItems();
+  const auto& old = before.Value.CollectionItems();
+  const auto& now = after.Value.CollectionItems();
+  if (items.size() != now.size() || old.size() != now.size()) return false;
   for (size_t i = 0; i < items.size(); ++i) {
     ApplyPropertyChanges(items[i].Properties, old[i].Properties, now[i].Properties);
   }

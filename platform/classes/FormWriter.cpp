@@ -82,17 +82,17 @@ class TFormWriter {
       return;
     }
     const std::string own = IndentOf(property.Source, indent);
-    const bool collectionSource = property.Tail.Present();
+    const bool collectionSource = property.Tail().Present();
     if (property.Modified) {
       FOut += property.Source.Leading();
       RenderProperty(FOut, property, own, FStyle);
-      FOut += collectionSource ? property.Tail.Trailing() : property.Source.Trailing();
+      FOut += collectionSource ? property.Tail().Trailing() : property.Source.Trailing();
       return;
     }
     Source(property.Source);
     if (!collectionSource) return;
-    for (const TFormItem& item : property.Value.CollectionItems) Item(item, own + "  ");
-    Source(property.Tail);
+    for (const TFormItem& item : property.Value.CollectionItems()) Item(item, own + "  ");
+    Source(property.Tail());
   }
 
   void Item(const TFormItem& item, const std::string& indent) {
