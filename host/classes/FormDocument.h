@@ -78,6 +78,40 @@ class TFormSource {
   uint32_t FAtLineStart : 1 = 0;
 };
 
+// A property, class or item class name. The same few names recur throughout a form and across
+// forms, so each spelling is kept once for the whole process and nodes point to it.
+class TFormName {
+ public:
+  TFormName();
+  TFormName(StringView name);  // NOLINT: a name is given as text everywhere
+  TFormName(const String& name) : TFormName(StringView(name)) {}
+  TFormName(const Char* name) : TFormName(StringView(name)) {}
+
+  const String& Str() const { return *FName; }
+  operator const String&() const { return *FName; }  // NOLINT
+  operator StringView() const { return *FName; }     // NOLINT
+  bool empty() const { return FName->empty(); }
+  size_t size() const { return FName->size(); }
+  // Same spelling; names compare without regard to case through SameText.
+  friend bool operator==(const TFormName& a, const TFormName& b) { return a.FName == b.FName; }
+  friend bool operator==(const TFormName& a, StringView b) { return StringView(*a.FName) == b; }
+  friend bool operator==(const TFormName& a, const Char* b) { return StringView(*a.FName) == b; }
+
+ private:
+  const String* FName;
+};
+
+inline String operator+(const TFormName& a, StringView b) {
+  String s = a.Str();
+  s += b;
+  return s;
+}
+inline String operator+(StringView a, const TFormName& b) {
+  String s(a);
+  s += b.Str();
+  return s;
+}
+
 enum class TFormValueKind {
   fvInteger,
   fvFloat,
@@ -142,7 +176,7 @@ struct TFormValue {
 };
 
 struct TFormProperty {
-  String Name;  // dotted for nested objects: "Font.Name", "SQL.Strings"
+  TFormName Name;  // dotted for nested objects: "Font.Name", "SQL.Strings"
   TFormValue Value;
   int Line = 0;
   int Column = 0;
@@ -152,7 +186,7 @@ struct TFormProperty {
   bool Modified = false;  // written from Value rather than from Source
 
   TFormProperty() = default;
-  TFormProperty(String name, TFormValue value) : Name(std::move(name)), Value(std::move(value)) {}
+  TFormProperty(TFormName name, TFormValue value) : Name(name), Value(std::move(value)) {}
   TFormProperty(const TFormProperty& other);
   TFormProperty(TFormProperty&&) noexcept = default;
   TFormProperty& operator=(const TFormProperty& other);
@@ -179,7 +213,7 @@ const TFormProperty* FindFormProperty(const TFormProperties& properties, StringV
 
 struct TFormItem {
   std::optional<int64_t> Order;  // item [n]
-  String ItemClass;              // item TFooItem (a variant some libraries write)
+  TFormName ItemClass;           // item TFooItem (a variant some libraries write)
   TFormProperties Properties;
   int Line = 0;
   int Column = 0;
@@ -193,7 +227,7 @@ class TFormObject {
  public:
   TFormObjectKind Kind = TFormObjectKind::okObject;
   String Name;  // may be empty
-  String ClassName;
+  TFormName ClassName;
   std::optional<int64_t> Order;  // creation order [n]
   TFormProperties Properties;
   int Line = 0;

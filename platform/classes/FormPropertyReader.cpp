@@ -128,8 +128,8 @@ void ReadValue(const TContext& context, TObject* target, const TPropInfo& prop,
         Invalid();
       }
       context.Builder.Pending.push_back(
-          {context.Component, context.InItem ? String() : property.Name, target, &prop, value.Text,
-           context.LookupRoot, property.Line, property.Column});
+          {context.Component, context.InItem ? String() : property.Name.Str(), target, &prop,
+           value.Text, context.LookupRoot, property.Line, property.Column});
       return;
     case TTypeKind::tkRecord:
       if (&type != &TypeInfoBinary() || value.Kind != TFormValueKind::fvBinary) Invalid();

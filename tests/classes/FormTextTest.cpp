@@ -148,7 +148,7 @@ TEST(FormText, NewAndRemovedAndRenamedObjects) {
   root.RemoveChild(root.FindChild(STR("B")));
   root.FindChild(STR("A"))->Rename(STR("Alpha"));
   auto created = std::make_unique<TFormObject>();
-  created->Name = STR("C");
+  created->Rename(STR("C"));
   created->ClassName = STR("TC");
   created->Properties.emplace_back(
       STR("Strings.Strings"),
