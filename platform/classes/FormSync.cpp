@@ -135,19 +135,47 @@ bool ChangeItems(TFormProperty& property, const TFormProperty& before, const TFo
 TFormProperties TBinding::Remembered() const {
   if (!FAsBlock) return FSnapshot.Properties();
   TFormProperties properties;
-  properties.reserve(Object->Properties.size());
-  for (const TFormProperty& p : Object->Properties) properties.emplace_back(p.Name, p.Value);
+  properties.reserve(FInBlock.size());
+  for (uint16_t i : FInBlock) {
+    if (i >= Object->Properties.size()) continue;
+    const TFormProperty& p = Object->Properties[i];
+    properties.emplace_back(p.Name, p.Value);
+  }
   return properties;
 }
 
 void TBinding::Remember(const TFormProperties& stored) {
-  FAsBlock = SameFormProperties(Object->Properties, stored);
+  const TFormProperties& block = Object->Properties;
+  FInBlock.clear();
+  FAsBlock = block.size() <= UINT16_MAX;
+  // Mostly in the block's order: look from where the last one was found.
+  size_t from = 0;
+  for (size_t s = 0; s < stored.size() && FAsBlock; ++s) {
+    FAsBlock = false;
+    for (size_t n = 0; n < block.size(); ++n) {
+      const size_t i = (from + n) % block.size();
+      if (SameText(block[i].Name, stored[s].Name)) {
+        FAsBlock = block[i].Value.SameAs(stored[s].Value);
+        FInBlock += static_cast<uint16_t>(i);
+        from = i + 1;
+        break;
+      }
+    }
+  }
+  if (!FAsBlock) FInBlock.clear();
+  FInBlock.shrink_to_fit();
   FSnapshot = FAsBlock ? TPropertySnapshot() : TPropertySnapshot(stored);
 }
 
 bool TBinding::Differs(const TFormProperties& stored) const {
-  if (FAsBlock) return !SameFormProperties(Object->Properties, stored);
-  return !(TPropertySnapshot(stored) == FSnapshot);
+  if (!FAsBlock) return !(TPropertySnapshot(stored) == FSnapshot);
+  if (stored.size() != FInBlock.size()) return true;
+  for (size_t s = 0; s < stored.size(); ++s) {
+    if (FInBlock[s] >= Object->Properties.size()) return true;
+    const TFormProperty& p = Object->Properties[FInBlock[s]];
+    if (!SameText(p.Name, stored[s].Name) || !p.Value.SameAs(stored[s].Value)) return true;
+  }
+  return false;
 }
 
 void ApplyPropertyChanges(TFormProperties& document, const TFormProperties& before,
