@@ -5,6 +5,7 @@
 #include <unordered_set>
 #include <utility>
 
+#include "PointerMap.h"
 #include "StoredProperties.h"
 
 namespace {
@@ -207,15 +208,13 @@ class TSync {
       : FDocument(document), FRoot(root), FBindings(bindings), FWatch(watch) {}
 
   void Run() {
-    FLive.reserve(FBindings.size());
-    FPlaced.reserve(FBindings.size());
-    FByComponent.reserve(FBindings.size());
-    FByObject.reserve(FBindings.size());
+    FComponents.Reserve(FBindings.size());
+    FByObject.Reserve(FBindings.size());
     Collect(FRoot);
     for (size_t i = 0; i < FBindings.size(); ++i) {
       TBinding& b = FBindings[i];
-      if (b.Alive && FLive.count(b.Component) > 0) {
-        FByComponent[b.Component] = i;
+      if (TEntry* e = FComponents.Find(b.Component); b.Alive && e != nullptr && e->Live) {
+        e->Binding = i;
         FByObject[b.Object] = i;
       }
     }
@@ -223,11 +222,12 @@ class TSync {
     // New components first, in their owner's order: a moved child must not pull its new
     // parent ahead of the new components that stand before it.
     for (TComponent* c : FOrder) {
-      if (FByComponent.count(c) == 0) Place(c);
+      if (BindingOf(c) == kNone) Place(c);
     }
     for (TComponent* c : FOrder) Place(c);
     for (TBinding& b : FBindings) {
-      if (FByComponent.count(b.Component) == 0 || FNew.count(b.Component) > 0) continue;
+      const TEntry* e = FComponents.Find(b.Component);
+      if (e == nullptr || e->Binding == kNone || e->New) continue;
       if (b.Object->Name != b.Component->Name()) b.Object->Rename(b.Component->Name());
       const TFormProperties now = StoredProperties(b.Component);
       if (!b.Differs(now)) continue;
@@ -247,10 +247,22 @@ class TSync {
     }
   }
   void Add(TComponent* c) {
-    if (FLive.insert(c).second) FOrder.push_back(c);
+    TEntry& e = FComponents[c];
+    if (e.Live) return;
+    e.Live = true;
+    FOrder.push_back(c);
   }
 
-  bool IsLive(const TFormObject* object) const { return FByObject.count(object) > 0; }
+  bool IsLive(const TFormObject* object) const { return FByObject.Find(object) != nullptr; }
+  bool IsLiveComponent(const TComponent* c) const {
+    const TEntry* e = FComponents.Find(c);
+    return e != nullptr && e->Live;
+  }
+  // The position of a live component's binding; kNone when it has none.
+  size_t BindingOf(const TComponent* c) const {
+    const TEntry* e = FComponents.Find(c);
+    return e != nullptr ? e->Binding : kNone;
+  }
 
   // Takes the blocks of live components out of a block that goes.
   void Rescue(TFormObject& object) {
@@ -268,8 +280,7 @@ class TSync {
     std::vector<bool> keep(FBindings.size());
     std::unordered_set<const TFormObject*> gone;
     for (size_t i = 0; i < FBindings.size(); ++i) {
-      const auto it = FByComponent.find(FBindings[i].Component);
-      keep[i] = it != FByComponent.end() && it->second == i;
+      keep[i] = BindingOf(FBindings[i].Component) == i;
       if (!keep[i] && FBindings[i].Object != FDocument.Root.get()) gone.insert(FBindings[i].Object);
     }
     for (size_t i = 0; i < FBindings.size(); ++i) {
@@ -288,15 +299,16 @@ class TSync {
         FOrphans.erase(object);
       }
     }
+    if (std::find(keep.begin(), keep.end(), false) == keep.end()) return;
     std::vector<TBinding> kept;
+    kept.reserve(FBindings.size());
     for (size_t i = 0; i < FBindings.size(); ++i) {
       if (keep[i]) kept.push_back(std::move(FBindings[i]));
     }
     FBindings = std::move(kept);
-    FByComponent.clear();
-    FByObject.clear();
+    FByObject.Clear();
     for (size_t i = 0; i < FBindings.size(); ++i) {
-      FByComponent[FBindings[i].Component] = i;
+      FComponents[FBindings[i].Component].Binding = i;
       FByObject[FBindings[i].Object] = i;
     }
   }
@@ -304,8 +316,8 @@ class TSync {
   TFormObject* BlockOf(TComponent* c) {
     if (c == nullptr) return nullptr;
     Place(c);
-    const auto it = FByComponent.find(c);
-    return it == FByComponent.end() ? nullptr : FBindings[it->second].Object;
+    const size_t i = BindingOf(c);
+    return i == kNone ? nullptr : FBindings[i].Object;
   }
 
   bool Attached(const TFormObject* object) const {
@@ -313,11 +325,13 @@ class TSync {
   }
 
   void Place(TComponent* c) {
-    if (!FPlaced.insert(c).second || c == FRoot) return;
+    TEntry& entry = FComponents[c];
+    if (entry.Placed || c == FRoot) return;
+    entry.Placed = true;
     TComponent* parent = c->GetParentComponent();
-    if (parent == c || FLive.count(parent) == 0) parent = nullptr;
-    const auto it = FByComponent.find(c);
-    TFormObject* object = it == FByComponent.end() ? nullptr : FBindings[it->second].Object;
+    if (parent == c || !IsLiveComponent(parent)) parent = nullptr;
+    const size_t at = entry.Binding;
+    TFormObject* object = at == kNone ? nullptr : FBindings[at].Object;
     if (object != nullptr && Attached(object)) {
       TFormObject* target = BlockOf(parent);
       if (target != nullptr && target != object->Parent() && !IsWithin(target, object)) {
@@ -340,9 +354,10 @@ class TSync {
     created->Properties = StoredProperties(c);
     TBinding binding(c, target->AddChild(std::move(created)));
     binding.Remember(binding.Object->Properties);
-    FNew.insert(c);
+    TEntry& added = FComponents[c];
+    added.New = true;
+    added.Binding = FBindings.size();
     FByObject[binding.Object] = FBindings.size();
-    FByComponent[c] = FBindings.size();
     FBindings.push_back(std::move(binding));
     FWatch(c);
   }
@@ -352,11 +367,15 @@ class TSync {
   std::vector<TBinding>& FBindings;
   const std::function<void(TComponent*)>& FWatch;
   std::vector<TComponent*> FOrder;
-  std::unordered_set<TComponent*> FLive;
-  std::unordered_set<TComponent*> FPlaced;
-  std::unordered_set<TComponent*> FNew;
-  std::unordered_map<TComponent*, size_t> FByComponent;
-  std::unordered_map<const TFormObject*, size_t> FByObject;
+  static constexpr size_t kNone = SIZE_MAX;
+  struct TEntry {
+    size_t Binding = kNone;  // position in FBindings
+    bool Live = false;       // written: the root, what it owns, what embedded frames own
+    bool Placed = false;
+    bool New = false;  // got its binding in this run
+  };
+  TPointerMap<TEntry> FComponents;
+  TPointerMap<size_t> FByObject;
   std::unordered_map<TFormObject*, std::unique_ptr<TFormObject>> FOrphans;
 };
 
