@@ -15,7 +15,13 @@ std::unordered_set<String, TNameHash, std::equal_to<>>& Names() {
   return names;
 }
 
+const String* Empty() {
+  static const String kEmpty;
+  return &kEmpty;
+}
+
 const String* Intern(StringView name) {
+  if (name.empty()) return Empty();
   auto& names = Names();
   auto it = names.find(name);
   if (it == names.end()) it = names.emplace(name).first;
@@ -24,6 +30,6 @@ const String* Intern(StringView name) {
 
 }  // namespace
 
-TFormName::TFormName() : FName(Intern(StringView())) {}
+TFormName::TFormName() : FName(Empty()) {}
 
 TFormName::TFormName(StringView name) : FName(Intern(name)) {}

@@ -6,6 +6,7 @@
 #include <limits>
 #include <memory>
 #include <system_error>
+#include <unordered_map>
 
 #include "FormLexer.h"
 #include "classes/FormText.h"
@@ -108,14 +109,11 @@ class TFormParser {
       FLexer.Error(STR("'object', 'inherited' or 'inline' expected"));
     }
     FLexer.Next();
-    String first = ExpectIdent(STR("Class name"));
-    if (FLexer.IsChar(':')) {
+    if (FLexer.Token().Kind == TFormTokenKind::Ident && FLexer.FollowedBy(':')) {
+      object->Name = ExpectIdent(STR("Class name"));
       FLexer.Next();
-      object->Name = std::move(first);
-      object->ClassName = ExpectIdent(STR("Class name"));
-    } else {
-      object->ClassName = std::move(first);
     }
+    object->ClassName = Name(STR("Class name"), false);
     if (FLexer.IsChar('[')) object->Order = ExpectOrder();
     Finish(object->Head, start);
 
@@ -153,7 +151,7 @@ class TFormParser {
     property.Line = FLexer.Token().Line;
     property.Column = FLexer.Token().Column;
     const TOpenNode start = Begin();
-    property.Name = DottedName(STR("Property name"));
+    property.Name = Name(STR("Property name"), true);
     ExpectChar('=');
     if (FLexer.IsChar('<')) {
       FLexer.Next();
@@ -167,6 +165,29 @@ class TFormParser {
       Finish(property.Source, start);
     }
     return property;
+  }
+
+  // A class or (dotted) property name. Names recur throughout a file: each spelling is decoded
+  // and looked up once.
+  TFormName Name(const String& what, bool dotted) {
+    if (FLexer.Token().Kind != TFormTokenKind::Ident) FLexer.Error(what + STR(" expected"));
+    const size_t start = FLexer.Token().Start;
+    FLexer.Next();
+    while (dotted && FLexer.IsChar('.')) {
+      FLexer.Next();
+      if (FLexer.Token().Kind != TFormTokenKind::Ident) FLexer.Error(what + STR(" expected"));
+      FLexer.Next();
+    }
+    const std::string_view spelling = FSource.substr(start, FLexer.PrevEnd() - start);
+    auto [it, added] = FNames.try_emplace(spelling);
+    if (added) {
+      std::string name;  // blanks may stand around the dots
+      for (char c : spelling) {
+        if (static_cast<unsigned char>(c) > ' ') name += c;
+      }
+      it->second = TFormName(DecodeFormBytes(name, FEncoding));
+    }
+    return it->second;
   }
 
   TFormValue ParseCollection() {
@@ -300,6 +321,7 @@ class TFormParser {
   std::deque<TFormProperties> FProperties;
   std::deque<std::vector<TFormItem>> FItems;
   std::deque<std::vector<TFormValue>> FValues;
+  std::unordered_map<std::string_view, TFormName> FNames;  // by spelling
   TFormLexer FLexer;
   size_t FLastEnd;
   size_t FBodyStart = FLastEnd;
