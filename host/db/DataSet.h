@@ -101,7 +101,7 @@ class TDataSet : public TComponent {
   bool IsLinkedTo(const TDataSource* dataSource) const;
 
   // --- events ---
-  const TMethod& Event(TDataSetEvent event) const { return FEvents[static_cast<size_t>(event)]; }
+  const TMethod& Event(TDataSetEvent event) const;
   // Changing OnFilterRecord of an open, filtered dataset filters its records again.
   void SetEvent(TDataSetEvent event, const TMethod& handler);
 
@@ -218,7 +218,8 @@ class TDataSet : public TComponent {
   std::unique_ptr<TIndexDefs> FIndexDefs;
   TDataSource* FDataSource = nullptr;
   std::vector<TDataSource*> FDataSources;  // the data sources that serve this dataset
-  std::array<TMethod, kDataSetEventCount> FEvents;
+  // The handlers set, by event: most datasets have none or a few, and a form holds thousands.
+  std::vector<std::pair<TDataSetEvent, TMethod>> FEvents;
   String FFilter;
   std::unique_ptr<TFilterExpression> FFilterExpression;
   bool FFiltered = false;

@@ -204,11 +204,29 @@ void TDataSet::CheckInactive() const {
 }
 
 void TDataSet::DoEvent(TDataSetEvent event) {
-  CallMethod<void, TDataSet*>(Event(event), this);
+  // A copy: the handler may set another.
+  const TMethod handler = Event(event);
+  CallMethod<void, TDataSet*>(handler, this);
+}
+
+const TMethod& TDataSet::Event(TDataSetEvent event) const {
+  static const TMethod kNone;
+  for (const auto& [e, handler] : FEvents) {
+    if (e == event) return handler;
+  }
+  return kNone;
 }
 
 void TDataSet::SetEvent(TDataSetEvent event, const TMethod& handler) {
-  FEvents[static_cast<size_t>(event)] = handler;
+  const auto it = std::find_if(FEvents.begin(), FEvents.end(),
+                               [&](const auto& entry) { return entry.first == event; });
+  if (it == FEvents.end()) {
+    if (handler.Assigned()) FEvents.emplace_back(event, handler);
+  } else if (handler.Assigned()) {
+    it->second = handler;
+  } else {
+    FEvents.erase(it);
+  }
   if (event == TDataSetEvent::OnFilterRecord && Active() && FFiltered) Refilter();
 }
 
