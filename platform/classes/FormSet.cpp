@@ -102,11 +102,20 @@ const std::vector<TFormWarning>& TFormModule::Warnings() const {
   return FState->Warnings;
 }
 
-std::string TFormModule::Render() {
+void TFormModule::Sync() {
   SyncDocument(*FState->Document, FState->Root.get(), FState->Bindings,
                [this](TComponent* c) { FState->Watch(c); });
   FState->IndexBindings();
+}
+
+std::string TFormModule::Render() {
+  Sync();
   return WriteFormText(*FState->Document);
+}
+
+void TFormModule::RenderTo(const TFormSink& sink) {
+  Sync();
+  WriteFormText(*FState->Document, sink);
 }
 
 void TFormModule::Save() {

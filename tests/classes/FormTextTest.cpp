@@ -2,6 +2,7 @@
 
 #include "FormTestFiles.h"
 #include "classes/FormText.h"
+#include "rtl/SysUtils.h"
 
 namespace {
 
@@ -175,6 +176,33 @@ TEST(FormText, NewAndRemovedAndRenamedObjects) {
             "        end>\n"
             "    end\n"
             "  end\nend\n");
+}
+
+TEST(FormText, WrittenInPiecesAsWhole) {
+  // One long line of objects, with new ones among them: a new node after a piece handed on
+  // must still start its own line.
+  std::string text = "object Root: TRoot";
+  for (int i = 0; i < 6000; ++i) text += " object X" + std::to_string(i) + ": TX Tag = 1 end";
+  text += " end\r\n";
+  auto document = Parse(text);
+  for (int i = 5990; i >= 0; i -= 10) {
+    auto created = std::make_unique<TFormObject>();
+    created->Rename(STR("New") + IntToStr(i));
+    created->ClassName = STR("TX");
+    document->Root->AddChild(std::move(created), i);
+  }
+  const std::string whole = WriteFormText(*document);
+  std::string joined;
+  int pieces = 0;
+  WriteFormText(*document, [&](std::string_view piece) {
+    EXPECT_LT(piece.size(), 70000u);
+    joined += piece;
+    ++pieces;
+  });
+  EXPECT_GT(pieces, 2);
+  EXPECT_EQ(joined, whole);
+  EXPECT_NE(whole.find(" end \r\n  object New5990: TX\r\n  end\r\nobject X5990"),
+            std::string::npos);
 }
 
 TEST(FormText, CanonicalStrings) {
