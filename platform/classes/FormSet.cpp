@@ -103,6 +103,8 @@ const std::vector<TFormWarning>& TFormModule::Warnings() const {
 }
 
 void TFormModule::Sync() {
+  // Made again below; a large form need not hold it beside the sync's own.
+  FState->LiveBindings.clear();
   SyncDocument(*FState->Document, FState->Root.get(), FState->Bindings,
                [this](TComponent* c) { FState->Watch(c); });
   FState->IndexBindings();

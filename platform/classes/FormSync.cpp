@@ -214,7 +214,7 @@ class TSync {
     for (size_t i = 0; i < FBindings.size(); ++i) {
       TBinding& b = FBindings[i];
       if (TEntry* e = FComponents.Find(b.Component); b.Alive && e != nullptr && e->Live) {
-        e->Binding = i;
+        e->Binding = static_cast<uint32_t>(i);
         FByObject[b.Object] = i;
       }
     }
@@ -259,7 +259,7 @@ class TSync {
     return e != nullptr && e->Live;
   }
   // The position of a live component's binding; kNone when it has none.
-  size_t BindingOf(const TComponent* c) const {
+  uint32_t BindingOf(const TComponent* c) const {
     const TEntry* e = FComponents.Find(c);
     return e != nullptr ? e->Binding : kNone;
   }
@@ -308,7 +308,7 @@ class TSync {
     FBindings = std::move(kept);
     FByObject.Clear();
     for (size_t i = 0; i < FBindings.size(); ++i) {
-      FComponents[FBindings[i].Component].Binding = i;
+      FComponents[FBindings[i].Component].Binding = static_cast<uint32_t>(i);
       FByObject[FBindings[i].Object] = i;
     }
   }
@@ -316,7 +316,7 @@ class TSync {
   TFormObject* BlockOf(TComponent* c) {
     if (c == nullptr) return nullptr;
     Place(c);
-    const size_t i = BindingOf(c);
+    const uint32_t i = BindingOf(c);
     return i == kNone ? nullptr : FBindings[i].Object;
   }
 
@@ -330,7 +330,7 @@ class TSync {
     entry.Placed = true;
     TComponent* parent = c->GetParentComponent();
     if (parent == c || !IsLiveComponent(parent)) parent = nullptr;
-    const size_t at = entry.Binding;
+    const uint32_t at = entry.Binding;
     TFormObject* object = at == kNone ? nullptr : FBindings[at].Object;
     if (object != nullptr && Attached(object)) {
       TFormObject* target = BlockOf(parent);
@@ -356,7 +356,7 @@ class TSync {
     binding.Remember(binding.Object->Properties);
     TEntry& added = FComponents[c];
     added.New = true;
-    added.Binding = FBindings.size();
+    added.Binding = static_cast<uint32_t>(FBindings.size());
     FByObject[binding.Object] = FBindings.size();
     FBindings.push_back(std::move(binding));
     FWatch(c);
@@ -367,10 +367,10 @@ class TSync {
   std::vector<TBinding>& FBindings;
   const std::function<void(TComponent*)>& FWatch;
   std::vector<TComponent*> FOrder;
-  static constexpr size_t kNone = SIZE_MAX;
+  static constexpr uint32_t kNone = UINT32_MAX;
   struct TEntry {
-    size_t Binding = kNone;  // position in FBindings
-    bool Live = false;       // written: the root, what it owns, what embedded frames own
+    uint32_t Binding = kNone;  // position in FBindings
+    bool Live = false;         // written: the root, what it owns, what embedded frames own
     bool Placed = false;
     bool New = false;  // got its binding in this run
   };

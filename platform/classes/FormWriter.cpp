@@ -15,7 +15,8 @@ class TFormWriter {
 
   void Write(const TFormDocument& document) {
     // Changes rarely grow a file much; the string doubles beyond that.
-    FOut.reserve(FSink != nullptr ? kPieceSize * 2 : document.ReadSize + document.ReadSize / 16);
+    FOut.reserve(FSink != nullptr ? kPieceSize + kPieceSize / 4
+                                  : document.ReadSize + document.ReadSize / 16);
     if (document.Style.Bom) FOut += "\xEF\xBB\xBF";
     if (document.Root) Object(*document.Root, "");
     FOut += document.Trailer;

@@ -9,7 +9,7 @@ template <typename V>
 class TPointerMap {
  public:
   void Reserve(size_t count) {
-    if (count * 2 > FSlots.size()) Rehash(count * 2);
+    if (Full(count)) Rehash(count + count / 3 + 1);
   }
   void Clear() {
     for (TSlot& slot : FSlots) slot = TSlot();
@@ -26,7 +26,7 @@ class TPointerMap {
   const V* Find(const void* key) const { return const_cast<TPointerMap*>(this)->Find(key); }
   // The value of key, made with V() when absent; key must not be null.
   V& operator[](const void* key) {
-    if ((FCount + 1) * 2 > FSlots.size()) Rehash(FSlots.empty() ? 16 : FSlots.size() * 2);
+    if (Full(FCount + 1)) Rehash(FSlots.empty() ? 16 : FSlots.size() * 2);
     size_t i = Home(key);
     for (; FSlots[i].Key != nullptr && FSlots[i].Key != key; i = (i + 1) & (FSlots.size() - 1)) {
     }
@@ -42,6 +42,8 @@ class TPointerMap {
     const void* Key = nullptr;
     V Value{};
   };
+  // At most three quarters of the slots are used: probes stay short.
+  bool Full(size_t count) const { return count * 4 > FSlots.size() * 3; }
   size_t Home(const void* key) const {
     // Fibonacci hashing: the high bits of the product, masked to the table.
     const uint64_t h =
