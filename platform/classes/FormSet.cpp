@@ -188,6 +188,7 @@ TFormModule& TFormSet::Add(std::unique_ptr<TFormDocument> document,
       if (!ref.Path.empty()) s->Pending.push_back(std::move(ref));
     }
     FinishLoading(builder.Bound, builder);
+    s->Bindings.reserve(builder.Bound.size());
     for (const TBoundObject& b : builder.Bound) {
       // The module owns the document; the builder only read it.
       s->Bindings.emplace_back(b.Component, const_cast<TFormObject*>(b.Object))

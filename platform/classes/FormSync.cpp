@@ -134,10 +134,11 @@ bool ChangeItems(TFormProperty& property, const TFormProperty& before, const TFo
 }  // namespace
 
 TFormProperties TBinding::Remembered() const {
-  if (!FAsBlock) return FSnapshot.Properties();
+  if (const auto* snapshot = std::get_if<TPropertySnapshot>(&FKept)) return snapshot->Properties();
+  const auto& inBlock = std::get<0>(FKept);
   TFormProperties properties;
-  properties.reserve(FInBlock.size());
-  for (uint16_t i : FInBlock) {
+  properties.reserve(inBlock.size());
+  for (uint16_t i : inBlock) {
     if (i >= Object->Properties.size()) continue;
     const TFormProperty& p = Object->Properties[i];
     properties.emplace_back(p.Name, p.Value);
@@ -147,33 +148,39 @@ TFormProperties TBinding::Remembered() const {
 
 void TBinding::Remember(const TFormProperties& stored) {
   const TFormProperties& block = Object->Properties;
-  FInBlock.clear();
-  FAsBlock = block.size() <= UINT16_MAX;
+  std::basic_string<uint16_t> inBlock;
+  bool asBlock = block.size() <= UINT16_MAX;
   // Mostly in the block's order: look from where the last one was found.
   size_t from = 0;
-  for (size_t s = 0; s < stored.size() && FAsBlock; ++s) {
-    FAsBlock = false;
+  for (size_t s = 0; s < stored.size() && asBlock; ++s) {
+    asBlock = false;
     for (size_t n = 0; n < block.size(); ++n) {
       const size_t i = (from + n) % block.size();
       if (SameText(block[i].Name, stored[s].Name)) {
-        FAsBlock = block[i].Value.SameAs(stored[s].Value);
-        FInBlock += static_cast<uint16_t>(i);
+        asBlock = block[i].Value.SameAs(stored[s].Value);
+        inBlock += static_cast<uint16_t>(i);
         from = i + 1;
         break;
       }
     }
   }
-  if (!FAsBlock) FInBlock.clear();
-  FInBlock.shrink_to_fit();
-  FSnapshot = FAsBlock ? TPropertySnapshot() : TPropertySnapshot(stored);
+  if (asBlock) {
+    inBlock.shrink_to_fit();
+    FKept = std::move(inBlock);
+  } else {
+    FKept = TPropertySnapshot(stored);
+  }
 }
 
 bool TBinding::Differs(const TFormProperties& stored) const {
-  if (!FAsBlock) return !(TPropertySnapshot(stored) == FSnapshot);
-  if (stored.size() != FInBlock.size()) return true;
+  if (const auto* snapshot = std::get_if<TPropertySnapshot>(&FKept)) {
+    return !(TPropertySnapshot(stored) == *snapshot);
+  }
+  const auto& inBlock = std::get<0>(FKept);
+  if (stored.size() != inBlock.size()) return true;
   for (size_t s = 0; s < stored.size(); ++s) {
-    if (FInBlock[s] >= Object->Properties.size()) return true;
-    const TFormProperty& p = Object->Properties[FInBlock[s]];
+    if (inBlock[s] >= Object->Properties.size()) return true;
+    const TFormProperty& p = Object->Properties[inBlock[s]];
     if (!SameText(p.Name, stored[s].Name) || !p.Value.SameAs(stored[s].Value)) return true;
   }
   return false;

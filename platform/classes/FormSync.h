@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "PropertySnapshot.h"
@@ -30,10 +31,9 @@ class TBinding {
   bool Differs(const TFormProperties& stored) const;
 
  private:
-  // The positions in the block, two bytes each: a string holds seven without a heap block.
-  std::basic_string<uint16_t> FInBlock;
-  TPropertySnapshot FSnapshot;  // when they are not all in the block
-  bool FAsBlock = false;
+  // The positions in the block (a string of two-byte units holds seven without a heap block),
+  // or a copy when they are not all in the block.
+  std::variant<std::basic_string<uint16_t>, TPropertySnapshot> FKept;
 };
 
 // watch is called for each component that gets a binding here.
