@@ -148,6 +148,9 @@ struct TFormValue {
   std::vector<TFormItem>& CollectionItems();
   const std::string& Bytes() const;
   std::string& Bytes();
+  // A collection read from a file: the source of its closing ">".
+  const TFormSource& Tail() const;
+  TFormSource& Tail();
 
   static TFormValue Integer(int64_t value);
   // A float in the host's style: 18 decimals, or the shortest exponent form when that loses
@@ -187,19 +190,12 @@ struct TFormProperty {
 
   TFormProperty() = default;
   TFormProperty(TFormName name, TFormValue value) : Name(name), Value(std::move(value)) {}
-  TFormProperty(const TFormProperty& other);
-  TFormProperty(TFormProperty&&) noexcept = default;
-  TFormProperty& operator=(const TFormProperty& other);
-  TFormProperty& operator=(TFormProperty&&) noexcept = default;
-  ~TFormProperty() = default;
 
+  // Keeps the closing ">" of a collection read from the file.
   void SetValue(TFormValue value);
   // The closing ">" of a collection read from a file; absent for other properties.
-  const TFormSource& Tail() const;
-  TFormSource& Tail();
-
- private:
-  std::unique_ptr<TFormSource> FTail;
+  const TFormSource& Tail() const { return Value.Tail(); }
+  TFormSource& Tail() { return Value.Tail(); }
 };
 
 using TFormProperties = std::vector<TFormProperty>;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <utility>
 
 #include "rtl/Exceptions.h"
 #include "rtl/SysUtils.h"
@@ -67,6 +68,7 @@ struct TFormValue::TParts {
   std::vector<TFormValue> Items;
   std::vector<TFormItem> CollectionItems;
   std::string Bytes;
+  TFormSource Tail;
 };
 
 TFormValue::TFormValue() = default;
@@ -116,6 +118,12 @@ const std::string& TFormValue::Bytes() const {
 }
 std::string& TFormValue::Bytes() {
   return Parts().Bytes;
+}
+const TFormSource& TFormValue::Tail() const {
+  return FParts ? FParts->Tail : NoParts().Tail;
+}
+TFormSource& TFormValue::Tail() {
+  return Parts().Tail;
 }
 
 TFormValue TFormValue::Integer(int64_t value) {
@@ -231,32 +239,10 @@ bool SameFormProperties(const TFormProperties& a, const TFormProperties& b) {
          });
 }
 
-TFormProperty::TFormProperty(const TFormProperty& other)
-    : Name(other.Name),
-      Value(other.Value),
-      Line(other.Line),
-      Column(other.Column),
-      Source(other.Source),
-      Modified(other.Modified),
-      FTail(other.FTail ? std::make_unique<TFormSource>(*other.FTail) : nullptr) {}
-
-TFormProperty& TFormProperty::operator=(const TFormProperty& other) {
-  if (this != &other) *this = TFormProperty(other);
-  return *this;
-}
-
-const TFormSource& TFormProperty::Tail() const {
-  static const TFormSource kNone;
-  return FTail ? *FTail : kNone;
-}
-
-TFormSource& TFormProperty::Tail() {
-  if (!FTail) FTail = std::make_unique<TFormSource>();
-  return *FTail;
-}
-
 void TFormProperty::SetValue(TFormValue value) {
+  TFormSource tail = std::as_const(Value).Tail();
   Value = std::move(value);
+  if (tail.Present()) Value.Tail() = std::move(tail);
   Modified = true;
 }
 
