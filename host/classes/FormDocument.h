@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "rtl/String.h"
@@ -32,13 +33,16 @@ class TFormSource {
   // threads, so the count is a plain one).
   class TBytes {
    public:
-    explicit TBytes(std::string bytes) : FText(std::move(bytes)) {}
+    TBytes(std::string bytes, TFormEncoding encoding)
+        : FText(std::move(bytes)), FEncoding(encoding) {}
     const std::string& Text() const { return FText; }
 
    private:
     friend class TFormSource;
     std::string FText;
+    TFormEncoding FEncoding;
     size_t FUsers = 0;
+    std::vector<uint32_t> FLineStarts;  // made when a position is first asked for
   };
 
   TFormSource() = default;
@@ -61,6 +65,8 @@ class TFormSource {
   // The white space before the node on its own line; empty optional when the node does not
   // start a line.
   std::optional<std::string> Indent() const;
+  // Line and column (in characters) where the tokens start; 0, 0 for a node made in code.
+  std::pair<int, int> Position() const;
 
   // Largest file whose offsets a node can hold.
   static constexpr size_t kMaxBytes = (size_t{1} << 31) - 1;
@@ -181,8 +187,6 @@ struct TFormValue {
 struct TFormProperty {
   TFormName Name;  // dotted for nested objects: "Font.Name", "SQL.Strings"
   TFormValue Value;
-  int Line = 0;
-  int Column = 0;
   // "Name = value" as read; for a collection "Name = <", the items keep their own source and
   // Tail holds the closing ">".
   TFormSource Source;
@@ -211,8 +215,6 @@ struct TFormItem {
   std::optional<int64_t> Order;  // item [n]
   TFormName ItemClass;           // item TFooItem (a variant some libraries write)
   TFormProperties Properties;
-  int Line = 0;
-  int Column = 0;
   TFormSource Head;  // "item ..."
   TFormSource End;   // "end"
 };
@@ -226,8 +228,6 @@ class TFormObject {
   TFormName ClassName;
   std::optional<int64_t> Order;  // creation order [n]
   TFormProperties Properties;
-  int Line = 0;
-  int Column = 0;
   TFormSource Head;  // "object Name: TClass [n]"
   TFormSource End;   // "end"
   bool HeadModified = false;

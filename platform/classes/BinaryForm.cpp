@@ -217,8 +217,9 @@ class TBinaryWriter {
 
   void Properties(const TFormProperties& properties) {
     for (const TFormProperty& p : properties) {
-      ShortString(p.Name, p.Line, p.Column);
-      Value(p.Value, p.Line, p.Column);
+      const auto [line, column] = p.Source.Position();
+      ShortString(p.Name, line, column);
+      Value(p.Value, line, column);
     }
     FOut += '\0';
   }
@@ -230,8 +231,9 @@ class TBinaryWriter {
     if (object.Order) flags |= ffChildPos;
     if (flags != 0) FOut += static_cast<char>(kFlagsPrefix | flags);
     if (object.Order) Integer(*object.Order);
-    ShortString(object.ClassName, object.Line, object.Column);
-    ShortString(object.Name, object.Line, object.Column);
+    const auto [line, column] = object.Head.Position();
+    ShortString(object.ClassName, line, column);
+    ShortString(object.Name, line, column);
     Properties(object.Properties);
     for (int i = 0; i < object.ChildCount(); ++i) Object(*object.Child(i));
     FOut += '\0';

@@ -127,9 +127,9 @@ void ReadValue(const TContext& context, TObject* target, const TPropInfo& prop,
           !type.ClassType()->InheritsFrom(TComponent::StaticClass())) {
         Invalid();
       }
-      context.Builder.Pending.push_back(
-          {context.Component, context.InItem ? String() : property.Name.Str(), target, &prop,
-           value.Text, context.LookupRoot, property.Line, property.Column});
+      context.Builder.Pending.push_back({context.Component,
+                                         context.InItem ? String() : property.Name.Str(), target,
+                                         &prop, value.Text, context.LookupRoot, property.Source});
       return;
     case TTypeKind::tkRecord:
       if (&type != &TypeInfoBinary() || value.Kind != TFormValueKind::fvBinary) Invalid();
@@ -183,13 +183,13 @@ void ReadProperty(const TContext& context, TObject* target, const TFormProperty&
     throw;
   } catch (const Exception& e) {
     context.Builder.Problem(STR("Error reading ") + label() + STR(": ") + e.Message(),
-                            property.Line, property.Column);
+                            property.Source);
     return;
   }
   if (!known && !context.Builder.Options().AllowUnknownProperties) {
     context.Builder.Fail(STR("Error reading ") + label() + STR(": Property ") + property.Name +
                              STR(" does not exist"),
-                         property.Line, property.Column);
+                         property.Source);
   }
 }
 

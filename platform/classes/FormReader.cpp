@@ -98,8 +98,6 @@ class TFormParser {
   std::unique_ptr<TFormObject> ParseObject() {
     Enter();
     auto object = std::make_unique<TFormObject>();
-    object->Line = FLexer.Token().Line;
-    object->Column = FLexer.Token().Column;
     const TOpenNode start = Begin();
     if (FLexer.IsWord("inherited")) {
       object->Kind = TFormObjectKind::okInherited;
@@ -148,8 +146,6 @@ class TFormParser {
 
   TFormProperty ParseProperty() {
     TFormProperty property;
-    property.Line = FLexer.Token().Line;
-    property.Column = FLexer.Token().Column;
     const TOpenNode start = Begin();
     property.Name = Name(STR("Property name"), true);
     ExpectChar('=');
@@ -195,14 +191,13 @@ class TFormParser {
     std::vector<TFormItem>& items = Scratch(FItems);
     while (FLexer.IsWord("item")) {
       TFormItem item;
-      item.Line = FLexer.Token().Line;
-      item.Column = FLexer.Token().Column;
+      const int line = FLexer.Token().Line;
       const TOpenNode start = Begin();
       FLexer.Next();
       if (FLexer.IsChar(':')) {
         FLexer.Next();
         item.ItemClass = ExpectIdent(STR("Item class"));
-      } else if (FLexer.Token().Kind == TFormTokenKind::Ident && FLexer.Token().Line == item.Line &&
+      } else if (FLexer.Token().Kind == TFormTokenKind::Ident && FLexer.Token().Line == line &&
                  !FLexer.IsWord("end") && !FLexer.FollowedBy('=') && !FLexer.FollowedBy('.')) {
         item.ItemClass = ExpectIdent(STR("Item class"));
       }
@@ -338,8 +333,8 @@ std::unique_ptr<TFormDocument> ReadFormBytes(std::string text, const String& fil
   document->FileName = fileName;
   document->Style = DetectFormStyle(text);
   document->ReadSize = text.size();
-  TFormParser parser(new TFormSource::TBytes(std::move(text)), document->Style.Bom ? 3 : 0,
-                     document->Style, fileName);
+  TFormParser parser(new TFormSource::TBytes(std::move(text), document->Style.Encoding),
+                     document->Style.Bom ? 3 : 0, document->Style, fileName);
   document->Root = parser.ParseRoot();
   document->Trailer = parser.Rest();
   document->Style.ApostropheAsCode = parser.CodesApostrophes();

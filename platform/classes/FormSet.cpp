@@ -180,7 +180,7 @@ TFormModule& TFormSet::Add(std::unique_ptr<TFormDocument> document,
   FRoots.push_back(s->Root.get());
   try {
     auto problem = [&](const TPendingReference& ref, const String& message) {
-      builder.Problem(message, ref.Line, ref.Column);
+      builder.Problem(message, ref.At);
     };
     for (TPendingReference& ref : ResolveReferences(std::move(builder.Pending), FRoots, problem)) {
       // Unresolved references stay raw; those of properties (not of collection items) may
@@ -230,7 +230,8 @@ void TFormSet::RetryReferences(const TComponent* opened) {
         continue;
       }
       ResolveReferences({ref}, FRoots, [&](const TPendingReference& r, const String& message) {
-        s.Warnings.push_back({message, r.Line, r.Column});
+        const auto [line, column] = r.At.Position();
+        s.Warnings.push_back({message, line, column});
       });
       if (TBinding* binding = s.BindingOf(ref.Component)) RefreshSnapshot(*binding, ref.Path);
     }
@@ -271,7 +272,7 @@ void TFormSet::Close(TFormModule& module) {
           continue;
         }
         s.Pending.push_back(
-            {b.Component, p.Name, target, prop, p.Value.Text, LookupRootOf(b.Component), 0, 0});
+            {b.Component, p.Name, target, prop, p.Value.Text, LookupRootOf(b.Component), p.Source});
         cleared.push_back({&s, b.Component, p.Name});
       }
     }
