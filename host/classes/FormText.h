@@ -20,7 +20,7 @@ std::unique_ptr<TFormDocument> LoadFormFile(const std::filesystem::path& path);
 // The bytes of the document: unchanged nodes as found, changed and new ones rendered in the
 // document's style. Raises EFormError when a Windows-1252 file cannot hold a new name.
 std::string WriteFormText(const TFormDocument& document);
-// The same bytes handed to sink in pieces of about 64 KB, for output that need not be held whole.
+// The same bytes handed to sink in pieces of about 16 KB, for output that need not be held whole.
 // A failure may come after some pieces were given.
 using TFormSink = std::function<void(std::string_view)>;
 void WriteFormText(const TFormDocument& document, const TFormSink& sink);

@@ -216,13 +216,11 @@ class TSync {
 
   void Run() {
     FComponents.Reserve(FBindings.size());
-    FByObject.Reserve(FBindings.size());
     Collect(FRoot);
     for (size_t i = 0; i < FBindings.size(); ++i) {
       TBinding& b = FBindings[i];
       if (TEntry* e = FComponents.Find(b.Component); b.Alive && e != nullptr && e->Live) {
         e->Binding = static_cast<uint32_t>(i);
-        FByObject[b.Object] = i;
       }
     }
     RemoveGone();
@@ -290,6 +288,14 @@ class TSync {
       keep[i] = BindingOf(FBindings[i].Component) == i;
       if (!keep[i] && FBindings[i].Object != FDocument.Root.get()) gone.insert(FBindings[i].Object);
     }
+    if (std::find(keep.begin(), keep.end(), false) == keep.end()) return;
+    // The blocks of live components, made only when some go.
+    FByObject.Reserve(FBindings.size());
+    for (size_t i = 0; i < FBindings.size(); ++i) {
+      if (FBindings[i].Alive && IsLiveComponent(FBindings[i].Component)) {
+        FByObject[FBindings[i].Object] = i;
+      }
+    }
     for (size_t i = 0; i < FBindings.size(); ++i) {
       TFormObject* object = FBindings[i].Object;
       if (keep[i] || gone.count(object) == 0 || IsLive(object)) continue;
@@ -306,17 +312,14 @@ class TSync {
         FOrphans.erase(object);
       }
     }
-    if (std::find(keep.begin(), keep.end(), false) == keep.end()) return;
     std::vector<TBinding> kept;
     kept.reserve(FBindings.size());
     for (size_t i = 0; i < FBindings.size(); ++i) {
       if (keep[i]) kept.push_back(std::move(FBindings[i]));
     }
     FBindings = std::move(kept);
-    FByObject.Clear();
     for (size_t i = 0; i < FBindings.size(); ++i) {
       FComponents[FBindings[i].Component].Binding = static_cast<uint32_t>(i);
-      FByObject[FBindings[i].Object] = i;
     }
   }
 
@@ -364,7 +367,6 @@ class TSync {
     TEntry& added = FComponents[c];
     added.New = true;
     added.Binding = static_cast<uint32_t>(FBindings.size());
-    FByObject[binding.Object] = FBindings.size();
     FBindings.push_back(std::move(binding));
     FWatch(c);
   }
@@ -382,7 +384,7 @@ class TSync {
     bool New = false;  // got its binding in this run
   };
   TPointerMap<TEntry> FComponents;
-  TPointerMap<size_t> FByObject;
+  TPointerMap<size_t> FByObject;  // while blocks go
   std::unordered_map<TFormObject*, std::unique_ptr<TFormObject>> FOrphans;
 };
 

@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr size_t kPieceSize = 65536;
+constexpr size_t kPieceSize = 16384;
 
 class TFormWriter {
  public:

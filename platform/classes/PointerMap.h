@@ -11,10 +11,6 @@ class TPointerMap {
   void Reserve(size_t count) {
     if (Full(count)) Rehash(count + count / 3 + 1);
   }
-  void Clear() {
-    for (TSlot& slot : FSlots) slot = TSlot();
-    FCount = 0;
-  }
   // Null when absent; null keys are never present.
   V* Find(const void* key) {
     if (key == nullptr || FSlots.empty()) return nullptr;

@@ -195,7 +195,7 @@ TEST(FormText, WrittenInPiecesAsWhole) {
   std::string joined;
   int pieces = 0;
   WriteFormText(*document, [&](std::string_view piece) {
-    EXPECT_LT(piece.size(), 70000u);
+    EXPECT_LT(piece.size(), 20000u);
     joined += piece;
     ++pieces;
   });
