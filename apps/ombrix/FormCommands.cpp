@@ -60,8 +60,10 @@ void AddFormCommands(CLI::App& app, CommandResult& result) {
       form->add_subcommand("roundtrip", "Load a form file and write it to standard output");
   roundtrip->add_option("file", *file, "Form file")->required();
   roundtrip->callback(OnModule(file, result, [](TFormModule& module) {
-    const std::string bytes = module.Render();
-    std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    // Written as rendered: a large form is not held twice.
+    module.RenderTo([](std::string_view piece) {
+      std::cout.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+    });
   }));
 
   CLI::App* tree = form->add_subcommand(

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "rtl/String.h"
@@ -28,12 +29,33 @@ struct TFormStyle {
 // file view the file's bytes, kept once for all of them; a node given new text owns it.
 class TFormSource {
  public:
+  // Bytes viewed by many nodes, freed with the last of them (documents are not shared between
+  // threads, so the count is a plain one).
+  class TBytes {
+   public:
+    TBytes(std::string bytes, TFormEncoding encoding)
+        : FText(std::move(bytes)), FEncoding(encoding) {}
+    const std::string& Text() const { return FText; }
+
+   private:
+    friend class TFormSource;
+    std::string FText;
+    TFormEncoding FEncoding;
+    size_t FUsers = 0;
+    std::vector<uint32_t> FLineStarts;  // made when a position is first asked for
+  };
+
   TFormSource() = default;
   TFormSource(std::string_view leading, std::string_view text, std::string_view trailing,
               bool atLineStart);
   // The parts are bytes[start, textAt), [textAt, trailingAt) and [trailingAt, end).
-  TFormSource(std::shared_ptr<const std::string> bytes, size_t start, size_t textAt,
-              size_t trailingAt, size_t end, bool atLineStart);
+  TFormSource(TBytes* bytes, size_t start, size_t textAt, size_t trailingAt, size_t end,
+              bool atLineStart);
+  TFormSource(const TFormSource& other);
+  TFormSource(TFormSource&& other) noexcept;
+  TFormSource& operator=(TFormSource other) noexcept;
+  ~TFormSource();
+
   std::string_view Leading() const { return Part(FStart, FTextAt); }
   std::string_view Text() const { return Part(FTextAt, FTrailingAt); }
   std::string_view Trailing() const { return Part(FTrailingAt, FEnd); }
@@ -43,18 +65,58 @@ class TFormSource {
   // The white space before the node on its own line; empty optional when the node does not
   // start a line.
   std::optional<std::string> Indent() const;
+  // Line and column (in characters) where the tokens start; 0, 0 for a node made in code.
+  std::pair<int, int> Position() const;
+
+  // Largest file whose offsets a node can hold.
+  static constexpr size_t kMaxBytes = (size_t{1} << 31) - 1;
 
  private:
   std::string_view Part(uint32_t from, uint32_t to) const {
-    return FBytes ? std::string_view(*FBytes).substr(from, to - from) : std::string_view();
+    return FBytes != nullptr ? std::string_view(FBytes->FText).substr(from, to - from)
+                             : std::string_view();
   }
-  std::shared_ptr<const std::string> FBytes;
+  TBytes* FBytes = nullptr;
   uint32_t FStart = 0;
   uint32_t FTextAt = 0;
   uint32_t FTrailingAt = 0;
-  uint32_t FEnd = 0;
-  bool FAtLineStart = false;
+  uint32_t FEnd : 31 = 0;
+  uint32_t FAtLineStart : 1 = 0;
 };
+
+// A property, class or item class name. The same few names recur throughout a form and across
+// forms, so each spelling is kept once for the whole process and nodes point to it.
+class TFormName {
+ public:
+  TFormName();
+  TFormName(StringView name);  // NOLINT: a name is given as text everywhere
+  TFormName(const String& name) : TFormName(StringView(name)) {}
+  TFormName(const Char* name) : TFormName(StringView(name)) {}
+
+  const String& Str() const { return *FName; }
+  operator const String&() const { return *FName; }  // NOLINT
+  operator StringView() const { return *FName; }     // NOLINT
+  bool empty() const { return FName->empty(); }
+  size_t size() const { return FName->size(); }
+  // Same spelling; names compare without regard to case through SameText.
+  friend bool operator==(const TFormName& a, const TFormName& b) { return a.FName == b.FName; }
+  friend bool operator==(const TFormName& a, StringView b) { return StringView(*a.FName) == b; }
+  friend bool operator==(const TFormName& a, const Char* b) { return StringView(*a.FName) == b; }
+
+ private:
+  const String* FName;
+};
+
+inline String operator+(const TFormName& a, StringView b) {
+  String s = a.Str();
+  s += b;
+  return s;
+}
+inline String operator+(StringView a, const TFormName& b) {
+  String s(a);
+  s += b.Str();
+  return s;
+}
 
 enum class TFormValueKind {
   fvInteger,
@@ -74,11 +136,27 @@ struct TFormValue {
   // Integers, floats and identifiers: the spelling (floats are written back as found);
   // strings: the decoded text (16-bit build: UTF-16; 8-bit build: bytes).
   String Text;
-  int64_t Int = 0;                         // integers
-  std::vector<String> Names;               // set members
-  std::vector<TFormValue> Items;           // list elements
-  std::vector<TFormItem> CollectionItems;  // collection items
-  std::string Bytes;                       // binary data
+  int64_t Int = 0;  // integers
+
+  TFormValue();
+  TFormValue(const TFormValue& other);
+  TFormValue(TFormValue&& other) noexcept;
+  TFormValue& operator=(const TFormValue& other);
+  TFormValue& operator=(TFormValue&& other) noexcept;
+  ~TFormValue();
+
+  // Set members, list elements, collection items and binary data; empty for the other kinds.
+  const std::vector<String>& Names() const;
+  std::vector<String>& Names();
+  const std::vector<TFormValue>& Items() const;
+  std::vector<TFormValue>& Items();
+  const std::vector<TFormItem>& CollectionItems() const;
+  std::vector<TFormItem>& CollectionItems();
+  const std::string& Bytes() const;
+  std::string& Bytes();
+  // A collection read from a file: the source of its closing ">".
+  const TFormSource& Tail() const;
+  TFormSource& Tail();
 
   static TFormValue Integer(int64_t value);
   // A float in the host's style: 18 decimals, or the shortest exponent form when that loses
@@ -97,22 +175,31 @@ struct TFormValue {
   // Equal meaning: identifiers and set members without regard to case, floats by value,
   // collections item by item; source text is not compared.
   bool SameAs(const TFormValue& other) const;
+
+ private:
+  // Most values are numbers, strings and names: the other parts live apart, made on first use.
+  struct TParts;
+  TParts& Parts();
+  static const TParts& NoParts();
+  std::unique_ptr<TParts> FParts;
 };
 
 struct TFormProperty {
-  String Name;  // dotted for nested objects: "Font.Name", "SQL.Strings"
+  TFormName Name;  // dotted for nested objects: "Font.Name", "SQL.Strings"
   TFormValue Value;
-  int Line = 0;
-  int Column = 0;
   // "Name = value" as read; for a collection "Name = <", the items keep their own source and
   // Tail holds the closing ">".
   TFormSource Source;
-  TFormSource Tail;
   bool Modified = false;  // written from Value rather than from Source
 
   TFormProperty() = default;
-  TFormProperty(String name, TFormValue value) : Name(std::move(name)), Value(std::move(value)) {}
+  TFormProperty(TFormName name, TFormValue value) : Name(name), Value(std::move(value)) {}
+
+  // Keeps the closing ">" of a collection read from the file.
   void SetValue(TFormValue value);
+  // The closing ">" of a collection read from a file; absent for other properties.
+  const TFormSource& Tail() const { return Value.Tail(); }
+  TFormSource& Tail() { return Value.Tail(); }
 };
 
 using TFormProperties = std::vector<TFormProperty>;
@@ -126,10 +213,8 @@ const TFormProperty* FindFormProperty(const TFormProperties& properties, StringV
 
 struct TFormItem {
   std::optional<int64_t> Order;  // item [n]
-  String ItemClass;              // item TFooItem (a variant some libraries write)
+  TFormName ItemClass;           // item TFooItem (a variant some libraries write)
   TFormProperties Properties;
-  int Line = 0;
-  int Column = 0;
   TFormSource Head;  // "item ..."
   TFormSource End;   // "end"
 };
@@ -140,11 +225,9 @@ class TFormObject {
  public:
   TFormObjectKind Kind = TFormObjectKind::okObject;
   String Name;  // may be empty
-  String ClassName;
+  TFormName ClassName;
   std::optional<int64_t> Order;  // creation order [n]
   TFormProperties Properties;
-  int Line = 0;
-  int Column = 0;
   TFormSource Head;  // "object Name: TClass [n]"
   TFormSource End;   // "end"
   bool HeadModified = false;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "classes/FormLoader.h"
+#include "classes/FormText.h"
 
 class TFormSet;
 
@@ -28,6 +29,8 @@ class TFormModule {
 
   // The file's bytes for the components as they are now.
   std::string Render();
+  // The same bytes in pieces (WriteFormText), for output that need not be held whole.
+  void RenderTo(const TFormSink& sink);
   // Renders, then replaces the file atomically. Raises EFormError; the file then stays as it was.
   void Save();
 
@@ -35,6 +38,8 @@ class TFormModule {
   friend class TFormSet;
   struct TState;
   explicit TFormModule(std::unique_ptr<TState> state);
+  // Brings the document in line with the components.
+  void Sync();
   std::unique_ptr<TState> FState;
 };
 

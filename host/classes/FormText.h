@@ -1,6 +1,7 @@
 #pragma once
 // Reading and writing the host's textual form format.
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,10 @@ std::unique_ptr<TFormDocument> LoadFormFile(const std::filesystem::path& path);
 // The bytes of the document: unchanged nodes as found, changed and new ones rendered in the
 // document's style. Raises EFormError when a Windows-1252 file cannot hold a new name.
 std::string WriteFormText(const TFormDocument& document);
+// The same bytes handed to sink in pieces of about 16 KB, for output that need not be held whole.
+// A failure may come after some pieces were given.
+using TFormSink = std::function<void(std::string_view)>;
+void WriteFormText(const TFormDocument& document, const TFormSink& sink);
 // Renders first, then replaces the file atomically (temporary file in the same folder, then
 // rename). Raises EFormError when the file cannot be written; the old file then stays.
 void SaveFormFile(const TFormDocument& document, const std::filesystem::path& path);

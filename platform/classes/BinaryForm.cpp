@@ -190,17 +190,17 @@ class TBinaryWriter {
         return;
       case TFormValueKind::fvSet:
         FOut += static_cast<char>(vaSet);
-        for (const String& name : value.Names) ShortString(name, line, column);
+        for (const String& name : value.Names()) ShortString(name, line, column);
         FOut += '\0';
         return;
       case TFormValueKind::fvList:
         FOut += static_cast<char>(vaList);
-        for (const TFormValue& item : value.Items) Value(item, line, column);
+        for (const TFormValue& item : value.Items()) Value(item, line, column);
         FOut += '\0';
         return;
       case TFormValueKind::fvCollection:
         FOut += static_cast<char>(vaCollection);
-        for (const TFormItem& item : value.CollectionItems) {
+        for (const TFormItem& item : value.CollectionItems()) {
           if (item.Order) Integer(*item.Order);
           FOut += static_cast<char>(vaList);
           Properties(item.Properties);
@@ -209,16 +209,17 @@ class TBinaryWriter {
         return;
       case TFormValueKind::fvBinary:
         FOut += static_cast<char>(vaBinary);
-        Put(FOut, static_cast<int32_t>(value.Bytes.size()));
-        FOut += value.Bytes;
+        Put(FOut, static_cast<int32_t>(value.Bytes().size()));
+        FOut += value.Bytes();
         return;
     }
   }
 
   void Properties(const TFormProperties& properties) {
     for (const TFormProperty& p : properties) {
-      ShortString(p.Name, p.Line, p.Column);
-      Value(p.Value, p.Line, p.Column);
+      const auto [line, column] = p.Source.Position();
+      ShortString(p.Name, line, column);
+      Value(p.Value, line, column);
     }
     FOut += '\0';
   }
@@ -230,8 +231,9 @@ class TBinaryWriter {
     if (object.Order) flags |= ffChildPos;
     if (flags != 0) FOut += static_cast<char>(kFlagsPrefix | flags);
     if (object.Order) Integer(*object.Order);
-    ShortString(object.ClassName, object.Line, object.Column);
-    ShortString(object.Name, object.Line, object.Column);
+    const auto [line, column] = object.Head.Position();
+    ShortString(object.ClassName, line, column);
+    ShortString(object.Name, line, column);
     Properties(object.Properties);
     for (int i = 0; i < object.ChildCount(); ++i) Object(*object.Child(i));
     FOut += '\0';
@@ -406,7 +408,7 @@ class TBinaryReader {
       if (IsInteger(Peek())) item.Order = Integer();
       if (Byte() != vaList) Fail(STR("Invalid stream format"));
       item.Properties = Properties();
-      value.CollectionItems.push_back(std::move(item));
+      value.CollectionItems().push_back(std::move(item));
     }
     ++FPos;
     --FDepth;

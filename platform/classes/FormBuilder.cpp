@@ -23,6 +23,16 @@ void TFormBuilder::Problem(const String& message, int line, int column) {
   Warnings.push_back({message, line, column});
 }
 
+void TFormBuilder::Fail(const String& message, const TFormSource& at) const {
+  const auto [line, column] = at.Position();
+  Fail(message, line, column);
+}
+
+void TFormBuilder::Problem(const String& message, const TFormSource& at) {
+  const auto [line, column] = at.Position();
+  Problem(message, line, column);
+}
+
 TComponent* TFormBuilder::Build(const TFormObject& root, TComponent* instance) {
   std::unique_ptr<TComponent> created;
   TComponent* component = instance;
@@ -58,7 +68,7 @@ TComponent* TFormBuilder::CreateComponent(const TFormObject& object, TComponent*
     return static_cast<TComponent*>(cls->Create(owner));
   }
   if (!FOptions.AllowUnknownClasses) {
-    Fail(STR("Class ") + object.ClassName + STR(" not found"), object.Line, object.Column);
+    Fail(STR("Class ") + object.ClassName + STR(" not found"), object.Head);
   }
   if (TComponent* component = CreateFromUnknownClassHandlers(object.ClassName, parent, owner)) {
     return component;
@@ -88,7 +98,7 @@ void TFormBuilder::ReadObject(const TFormObject& object, TComponent* parent, TCo
   } catch (const EFormError&) {
     throw;
   } catch (const Exception& e) {
-    Fail(e.Message(), object.Line, object.Column);
+    Fail(e.Message(), object.Head);
   }
   Begin(component, object);
   if (object.Kind == TFormObjectKind::okInline) component->SetInline(true);
@@ -98,7 +108,7 @@ void TFormBuilder::ReadObject(const TFormObject& object, TComponent* parent, TCo
   } catch (const Exception& e) {
     Problem(STR("Cannot put ") + Label(component) + STR(" into ") + Label(parent) + STR(": ") +
                 e.Message(),
-            object.Line, object.Column);
+            object.Head);
   }
   ReadComponentProperties(*this, component, object.Properties, owner);
   ReadChildren(object, component, object.Kind == TFormObjectKind::okInline ? component : owner);
@@ -112,7 +122,7 @@ void FinishLoading(const std::vector<TBoundObject>& bound, TFormBuilder& builder
     } catch (const Exception& e) {
       try {
         builder.Problem(STR("Error loading ") + Label(b.Component) + STR(": ") + e.Message(),
-                        b.Object->Line, b.Object->Column);
+                        b.Object->Head);
       } catch (const EReadError& error) {
         if (!failure) failure = error;
       }

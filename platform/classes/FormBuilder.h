@@ -13,8 +13,7 @@ struct TPendingReference {
   const TPropInfo* Prop = nullptr;
   String Name;
   TComponent* LookupRoot = nullptr;
-  int Line = 0;
-  int Column = 0;
+  TFormSource At;  // the property as read: its place in messages
 };
 
 // A component and the document object it was read from.
@@ -39,6 +38,9 @@ class TFormBuilder {
   // A value that could not be set: a warning, or EReadError when bad values are not allowed.
   void Problem(const String& message, int line, int column);
   [[noreturn]] void Fail(const String& message, int line, int column) const;
+  // At the place of a node read from the file.
+  void Problem(const String& message, const TFormSource& at);
+  [[noreturn]] void Fail(const String& message, const TFormSource& at) const;
 
  private:
   TComponent* CreateComponent(const TFormObject& object, TComponent* parent, TComponent* owner);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <utility>
 
 #include "rtl/Exceptions.h"
 #include "rtl/SysUtils.h"
@@ -62,31 +63,67 @@ bool SameSet(const std::vector<String>& a, const std::vector<String>& b) {
 
 }  // namespace
 
-TFormSource::TFormSource(std::string_view leading, std::string_view text, std::string_view trailing,
-                         bool atLineStart) {
-  auto bytes = std::make_shared<std::string>();
-  bytes->reserve(leading.size() + text.size() + trailing.size());
-  bytes->append(leading).append(text).append(trailing);
-  const size_t size = bytes->size();
-  *this = TFormSource(std::move(bytes), 0, leading.size(), leading.size() + text.size(), size,
-                      atLineStart);
+struct TFormValue::TParts {
+  std::vector<String> Names;
+  std::vector<TFormValue> Items;
+  std::vector<TFormItem> CollectionItems;
+  std::string Bytes;
+  TFormSource Tail;
+};
+
+TFormValue::TFormValue() = default;
+TFormValue::TFormValue(const TFormValue& other)
+    : Kind(other.Kind),
+      Text(other.Text),
+      Int(other.Int),
+      FParts(other.FParts ? std::make_unique<TParts>(*other.FParts) : nullptr) {}
+TFormValue::TFormValue(TFormValue&& other) noexcept = default;
+TFormValue& TFormValue::operator=(const TFormValue& other) {
+  if (this != &other) *this = TFormValue(other);
+  return *this;
+}
+TFormValue& TFormValue::operator=(TFormValue&& other) noexcept = default;
+TFormValue::~TFormValue() = default;
+
+TFormValue::TParts& TFormValue::Parts() {
+  if (!FParts) FParts = std::make_unique<TParts>();
+  return *FParts;
 }
 
-TFormSource::TFormSource(std::shared_ptr<const std::string> bytes, size_t start, size_t textAt,
-                         size_t trailingAt, size_t end, bool atLineStart)
-    : FBytes(std::move(bytes)),
-      FStart(static_cast<uint32_t>(start)),
-      FTextAt(static_cast<uint32_t>(textAt)),
-      FTrailingAt(static_cast<uint32_t>(trailingAt)),
-      FEnd(static_cast<uint32_t>(end)),
-      FAtLineStart(atLineStart) {}
+const TFormValue::TParts& TFormValue::NoParts() {
+  static const TParts kNone;
+  return kNone;
+}
 
-std::optional<std::string> TFormSource::Indent() const {
-  const std::string_view leading = Leading();
-  const size_t lineBreak = leading.find_last_of("\r\n");
-  if (lineBreak != std::string_view::npos) return std::string(leading.substr(lineBreak + 1));
-  if (FAtLineStart) return std::string(leading);
-  return std::nullopt;
+const std::vector<String>& TFormValue::Names() const {
+  return FParts ? FParts->Names : NoParts().Names;
+}
+std::vector<String>& TFormValue::Names() {
+  return Parts().Names;
+}
+const std::vector<TFormValue>& TFormValue::Items() const {
+  return FParts ? FParts->Items : NoParts().Items;
+}
+std::vector<TFormValue>& TFormValue::Items() {
+  return Parts().Items;
+}
+const std::vector<TFormItem>& TFormValue::CollectionItems() const {
+  return FParts ? FParts->CollectionItems : NoParts().CollectionItems;
+}
+std::vector<TFormItem>& TFormValue::CollectionItems() {
+  return Parts().CollectionItems;
+}
+const std::string& TFormValue::Bytes() const {
+  return FParts ? FParts->Bytes : NoParts().Bytes;
+}
+std::string& TFormValue::Bytes() {
+  return Parts().Bytes;
+}
+const TFormSource& TFormValue::Tail() const {
+  return FParts ? FParts->Tail : NoParts().Tail;
+}
+TFormSource& TFormValue::Tail() {
+  return Parts().Tail;
 }
 
 TFormValue TFormValue::Integer(int64_t value) {
@@ -125,28 +162,28 @@ TFormValue TFormValue::Ident(String name) {
 TFormValue TFormValue::Set(std::vector<String> names) {
   TFormValue v;
   v.Kind = TFormValueKind::fvSet;
-  v.Names = std::move(names);
+  v.Names() = std::move(names);
   return v;
 }
 
 TFormValue TFormValue::List(std::vector<TFormValue> items) {
   TFormValue v;
   v.Kind = TFormValueKind::fvList;
-  v.Items = std::move(items);
+  v.Items() = std::move(items);
   return v;
 }
 
 TFormValue TFormValue::Collection(std::vector<TFormItem> items) {
   TFormValue v;
   v.Kind = TFormValueKind::fvCollection;
-  v.CollectionItems = std::move(items);
+  v.CollectionItems() = std::move(items);
   return v;
 }
 
 TFormValue TFormValue::Binary(std::string bytes) {
   TFormValue v;
   v.Kind = TFormValueKind::fvBinary;
-  v.Bytes = std::move(bytes);
+  v.Bytes() = std::move(bytes);
   return v;
 }
 
@@ -177,20 +214,20 @@ bool TFormValue::SameAs(const TFormValue& other) const {
     case TFormValueKind::fvIdent:
       return SameText(Text, other.Text);
     case TFormValueKind::fvSet:
-      return SameSet(Names, other.Names);
+      return SameSet(Names(), other.Names());
     case TFormValueKind::fvList:
-      return Items.size() == other.Items.size() &&
-             std::equal(Items.begin(), Items.end(), other.Items.begin(),
+      return Items().size() == other.Items().size() &&
+             std::equal(Items().begin(), Items().end(), other.Items().begin(),
                         [](const auto& a, const auto& b) { return a.SameAs(b); });
     case TFormValueKind::fvCollection:
-      return CollectionItems.size() == other.CollectionItems.size() &&
-             std::equal(CollectionItems.begin(), CollectionItems.end(),
-                        other.CollectionItems.begin(), [](const auto& a, const auto& b) {
+      return CollectionItems().size() == other.CollectionItems().size() &&
+             std::equal(CollectionItems().begin(), CollectionItems().end(),
+                        other.CollectionItems().begin(), [](const auto& a, const auto& b) {
                           return a.Order == b.Order && SameText(a.ItemClass, b.ItemClass) &&
                                  SameFormProperties(a.Properties, b.Properties);
                         });
     case TFormValueKind::fvBinary:
-      return Bytes == other.Bytes;
+      return Bytes() == other.Bytes();
   }
   return false;
 }
@@ -203,7 +240,9 @@ bool SameFormProperties(const TFormProperties& a, const TFormProperties& b) {
 }
 
 void TFormProperty::SetValue(TFormValue value) {
+  TFormSource tail = std::as_const(Value).Tail();
   Value = std::move(value);
+  if (tail.Present()) Value.Tail() = std::move(tail);
   Modified = true;
 }
 

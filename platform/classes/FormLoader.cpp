@@ -9,7 +9,7 @@ std::vector<TFormWarning> ReadFormInto(TComponent* instance, const TFormDocument
   TFormBuilder builder(options, document.FileName);
   builder.Build(*document.Root, instance);
   auto problem = [&](const TPendingReference& ref, const String& message) {
-    builder.Problem(message, ref.Line, ref.Column);
+    builder.Problem(message, ref.At);
   };
   for (const TPendingReference& ref :
        ResolveReferences(std::move(builder.Pending), {FormRootOf(instance)}, problem)) {

@@ -30,12 +30,12 @@ int64_t SetMask(const TTypeInfo& type, const std::vector<String>& names) {
 
 void ReadStrings(TStringList* list, const TFormValue& value) {
   if (value.Kind != TFormValueKind::fvList) Invalid();
-  for (const TFormValue& item : value.Items) {
+  for (const TFormValue& item : value.Items()) {
     if (item.Kind != TFormValueKind::fvString) Invalid();
   }
   list->BeginUpdate();
   list->Clear();
-  for (const TFormValue& item : value.Items) list->Add(item.Text);
+  for (const TFormValue& item : value.Items()) list->Add(item.Text);
   list->EndUpdate();
 }
 
@@ -56,7 +56,7 @@ void ReadCollection(const TContext& context, TCollection* collection, const TFor
   collection->BeginUpdate();
   try {
     collection->Clear();
-    for (const TFormItem& item : value.CollectionItems) {
+    for (const TFormItem& item : value.CollectionItems()) {
       TCollectionItem* created = collection->Add();
       for (const TFormProperty& p : item.Properties) ReadProperty(itemContext, created, p);
     }
@@ -93,7 +93,7 @@ void ReadValue(const TContext& context, TObject* target, const TPropInfo& prop,
     }
     case TTypeKind::tkSet:
       if (value.Kind != TFormValueKind::fvSet) Invalid();
-      SetPropValue(target, prop, SetMask(type, value.Names));
+      SetPropValue(target, prop, SetMask(type, value.Names()));
       return;
     case TTypeKind::tkFloat:
       if (value.Kind != TFormValueKind::fvFloat && value.Kind != TFormValueKind::fvInteger) {
@@ -127,13 +127,13 @@ void ReadValue(const TContext& context, TObject* target, const TPropInfo& prop,
           !type.ClassType()->InheritsFrom(TComponent::StaticClass())) {
         Invalid();
       }
-      context.Builder.Pending.push_back(
-          {context.Component, context.InItem ? String() : property.Name, target, &prop, value.Text,
-           context.LookupRoot, property.Line, property.Column});
+      context.Builder.Pending.push_back({context.Component,
+                                         context.InItem ? String() : property.Name.Str(), target,
+                                         &prop, value.Text, context.LookupRoot, property.Source});
       return;
     case TTypeKind::tkRecord:
       if (&type != &TypeInfoBinary() || value.Kind != TFormValueKind::fvBinary) Invalid();
-      SetPropValue(target, prop, std::any(TBinaryData(value.Bytes.begin(), value.Bytes.end())));
+      SetPropValue(target, prop, std::any(TBinaryData(value.Bytes().begin(), value.Bytes().end())));
       return;
   }
   Invalid();
@@ -183,13 +183,13 @@ void ReadProperty(const TContext& context, TObject* target, const TFormProperty&
     throw;
   } catch (const Exception& e) {
     context.Builder.Problem(STR("Error reading ") + label() + STR(": ") + e.Message(),
-                            property.Line, property.Column);
+                            property.Source);
     return;
   }
   if (!known && !context.Builder.Options().AllowUnknownProperties) {
     context.Builder.Fail(STR("Error reading ") + label() + STR(": Property ") + property.Name +
                              STR(" does not exist"),
-                         property.Line, property.Column);
+                         property.Source);
   }
 }
 

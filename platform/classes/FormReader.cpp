@@ -1,10 +1,12 @@
 // Parser of form text into the document model. Each node takes the source text from the end
 // of the node before it: its leading white space, its tokens, and the blanks after them up to
 // one line break, so that the nodes laid end to end give back the file.
+#include <deque>
 #include <fstream>
 #include <limits>
 #include <memory>
 #include <system_error>
+#include <unordered_map>
 
 #include "FormLexer.h"
 #include "classes/FormText.h"
@@ -14,10 +16,11 @@ namespace {
 
 class TFormParser {
  public:
-  TFormParser(std::shared_ptr<const std::string> bytes, size_t start, const TFormStyle& style,
+  TFormParser(TFormSource::TBytes* bytes, size_t start, const TFormStyle& style,
               const String& fileName)
-      : FBytes(std::move(bytes)),
-        FSource(*FBytes),
+      : FBytes(bytes),
+        FKeep(bytes, 0, 0, 0, 0, false),
+        FSource(bytes->Text()),
         FLexer(FSource, start, style.Encoding, fileName),
         FLastEnd(start),
         FEncoding(style.Encoding) {}
@@ -95,8 +98,6 @@ class TFormParser {
   std::unique_ptr<TFormObject> ParseObject() {
     Enter();
     auto object = std::make_unique<TFormObject>();
-    object->Line = FLexer.Token().Line;
-    object->Column = FLexer.Token().Column;
     const TOpenNode start = Begin();
     if (FLexer.IsWord("inherited")) {
       object->Kind = TFormObjectKind::okInherited;
@@ -106,23 +107,20 @@ class TFormParser {
       FLexer.Error(STR("'object', 'inherited' or 'inline' expected"));
     }
     FLexer.Next();
-    String first = ExpectIdent(STR("Class name"));
-    if (FLexer.IsChar(':')) {
+    if (FLexer.Token().Kind == TFormTokenKind::Ident && FLexer.FollowedBy(':')) {
+      object->Name = ExpectIdent(STR("Class name"));
       FLexer.Next();
-      object->Name = std::move(first);
-      object->ClassName = ExpectIdent(STR("Class name"));
-    } else {
-      object->ClassName = std::move(first);
     }
+    object->ClassName = Name(STR("Class name"), false);
     if (FLexer.IsChar('[')) object->Order = ExpectOrder();
     Finish(object->Head, start);
 
+    TFormProperties& properties = Scratch(FProperties);
     while (FLexer.Token().Kind == TFormTokenKind::Ident && !FLexer.IsWord("end") &&
            !AtObjectStart()) {
-      object->Properties.push_back(ParseProperty());
+      properties.push_back(ParseProperty());
     }
-    // A large form holds many small lists: no spare room.
-    object->Properties.shrink_to_fit();
+    object->Properties = Take(properties);
     while (AtObjectStart()) object->AddChild(ParseObject());
     if (!FLexer.IsWord("end")) {
       FLexer.Error(FLexer.Token().Kind == TFormTokenKind::Eof
@@ -148,10 +146,8 @@ class TFormParser {
 
   TFormProperty ParseProperty() {
     TFormProperty property;
-    property.Line = FLexer.Token().Line;
-    property.Column = FLexer.Token().Column;
     const TOpenNode start = Begin();
-    property.Name = DottedName(STR("Property name"));
+    property.Name = Name(STR("Property name"), true);
     ExpectChar('=');
     if (FLexer.IsChar('<')) {
       FLexer.Next();
@@ -159,7 +155,7 @@ class TFormParser {
       property.Value = ParseCollection();
       const TOpenNode tailStart = Begin();
       ExpectChar('>');
-      Finish(property.Tail, tailStart);
+      Finish(property.Tail(), tailStart);
     } else {
       property.Value = ParseValue();
       Finish(property.Source, start);
@@ -167,36 +163,59 @@ class TFormParser {
     return property;
   }
 
+  // A class or (dotted) property name. Names recur throughout a file: each spelling is decoded
+  // and looked up once.
+  TFormName Name(const String& what, bool dotted) {
+    if (FLexer.Token().Kind != TFormTokenKind::Ident) FLexer.Error(what + STR(" expected"));
+    const size_t start = FLexer.Token().Start;
+    FLexer.Next();
+    while (dotted && FLexer.IsChar('.')) {
+      FLexer.Next();
+      if (FLexer.Token().Kind != TFormTokenKind::Ident) FLexer.Error(what + STR(" expected"));
+      FLexer.Next();
+    }
+    const std::string_view spelling = FSource.substr(start, FLexer.PrevEnd() - start);
+    auto [it, added] = FNames.try_emplace(spelling);
+    if (added) {
+      std::string name;  // blanks may stand around the dots
+      for (char c : spelling) {
+        if (static_cast<unsigned char>(c) > ' ') name += c;
+      }
+      it->second = TFormName(DecodeFormBytes(name, FEncoding));
+    }
+    return it->second;
+  }
+
   TFormValue ParseCollection() {
     Enter();
-    TFormValue value = TFormValue::Collection({});
+    std::vector<TFormItem>& items = Scratch(FItems);
     while (FLexer.IsWord("item")) {
       TFormItem item;
-      item.Line = FLexer.Token().Line;
-      item.Column = FLexer.Token().Column;
+      const int line = FLexer.Token().Line;
       const TOpenNode start = Begin();
       FLexer.Next();
       if (FLexer.IsChar(':')) {
         FLexer.Next();
         item.ItemClass = ExpectIdent(STR("Item class"));
-      } else if (FLexer.Token().Kind == TFormTokenKind::Ident && FLexer.Token().Line == item.Line &&
+      } else if (FLexer.Token().Kind == TFormTokenKind::Ident && FLexer.Token().Line == line &&
                  !FLexer.IsWord("end") && !FLexer.FollowedBy('=') && !FLexer.FollowedBy('.')) {
         item.ItemClass = ExpectIdent(STR("Item class"));
       }
       if (FLexer.IsChar('[')) item.Order = ExpectOrder();
       Finish(item.Head, start);
+      TFormProperties& properties = Scratch(FProperties);
       while (FLexer.Token().Kind == TFormTokenKind::Ident && !FLexer.IsWord("end")) {
-        item.Properties.push_back(ParseProperty());
+        properties.push_back(ParseProperty());
       }
-      item.Properties.shrink_to_fit();
+      item.Properties = Take(properties);
       if (!FLexer.IsWord("end")) FLexer.Error(STR("'end' expected"));
       const TOpenNode endStart = Begin();
       FLexer.Next();
       Finish(item.End, endStart);
-      value.CollectionItems.push_back(std::move(item));
+      items.push_back(std::move(item));
     }
     if (!FLexer.IsChar('>')) FLexer.Error(STR("'item' or '>' expected"));
-    value.CollectionItems.shrink_to_fit();
+    TFormValue value = TFormValue::Collection(Take(items));
     Leave();
     return value;
   }
@@ -264,18 +283,40 @@ class TFormParser {
   TFormValue ParseList() {
     Enter();
     FLexer.Next();
-    std::vector<TFormValue> items;
+    std::vector<TFormValue>& items = Scratch(FValues);
     while (!FLexer.IsChar(')')) {
       if (FLexer.Token().Kind == TFormTokenKind::Eof) FLexer.Error(STR("')' expected"));
       items.push_back(ParseValue());
     }
     FLexer.Next();
     Leave();
-    return TFormValue::List(std::move(items));
+    return TFormValue::List(Take(items));
   }
 
-  std::shared_ptr<const std::string> FBytes;  // the file, viewed by the source of every node
+  // Lists are gathered in a vector per depth, reused, and copied at their exact size: a large
+  // form holds many small lists, and growing each by doubling leaves a third of it unused.
+  template <typename T>
+  std::vector<T>& Scratch(std::deque<std::vector<T>>& levels) {
+    if (levels.size() <= static_cast<size_t>(FDepth))
+      levels.resize(static_cast<size_t>(FDepth) + 1);
+    return levels[static_cast<size_t>(FDepth)];
+  }
+  template <typename T>
+  static std::vector<T> Take(std::vector<T>& scratch) {
+    std::vector<T> exact(std::make_move_iterator(scratch.begin()),
+                         std::make_move_iterator(scratch.end()));
+    scratch.clear();
+    return exact;
+  }
+
+  TFormSource::TBytes* FBytes;  // the file, viewed by the source of every node
+  TFormSource FKeep;            // holds the file while no node does yet
   std::string_view FSource;
+  // Deques: a deeper level added keeps the lists of the levels above in place.
+  std::deque<TFormProperties> FProperties;
+  std::deque<std::vector<TFormItem>> FItems;
+  std::deque<std::vector<TFormValue>> FValues;
+  std::unordered_map<std::string_view, TFormName> FNames;  // by spelling
   TFormLexer FLexer;
   size_t FLastEnd;
   size_t FBodyStart = FLastEnd;
@@ -283,17 +324,17 @@ class TFormParser {
   int FDepth = 0;
 };
 
-std::unique_ptr<TFormDocument> ReadFormBytes(std::shared_ptr<const std::string> bytes,
-                                             const String& fileName) {
-  // Nodes keep 32-bit offsets into the file.
-  if (bytes->size() >= std::numeric_limits<uint32_t>::max()) {
-    throw EParserError(STR("File too large for a form (4 GB or more)"), fileName, 0, 0);
+std::unique_ptr<TFormDocument> ReadFormBytes(std::string text, const String& fileName) {
+  // Nodes keep 31-bit offsets into the file.
+  if (text.size() > TFormSource::kMaxBytes) {
+    throw EParserError(STR("File too large for a form (2 GB or more)"), fileName, 0, 0);
   }
   auto document = std::make_unique<TFormDocument>();
   document->FileName = fileName;
-  document->Style = DetectFormStyle(*bytes);
-  document->ReadSize = bytes->size();
-  TFormParser parser(std::move(bytes), document->Style.Bom ? 3 : 0, document->Style, fileName);
+  document->Style = DetectFormStyle(text);
+  document->ReadSize = text.size();
+  TFormParser parser(new TFormSource::TBytes(std::move(text), document->Style.Encoding),
+                     document->Style.Bom ? 3 : 0, document->Style, fileName);
   document->Root = parser.ParseRoot();
   document->Trailer = parser.Rest();
   document->Style.ApostropheAsCode = parser.CodesApostrophes();
@@ -303,7 +344,7 @@ std::unique_ptr<TFormDocument> ReadFormBytes(std::shared_ptr<const std::string> 
 }  // namespace
 
 std::unique_ptr<TFormDocument> ReadFormText(std::string_view bytes, const String& fileName) {
-  return ReadFormBytes(std::make_shared<const std::string>(bytes), fileName);
+  return ReadFormBytes(std::string(bytes), fileName);
 }
 
 std::unique_ptr<TFormDocument> LoadFormFile(const std::filesystem::path& path) {
@@ -311,14 +352,14 @@ std::unique_ptr<TFormDocument> LoadFormFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw EFormError(STR("Cannot open file"), name, 0, 0);
   // Read in one piece: the file is kept once, as the nodes' source.
-  auto bytes = std::make_shared<std::string>();
+  std::string bytes;
   std::error_code error;
-  if (const auto size = std::filesystem::file_size(path, error); !error) bytes->reserve(size);
+  if (const auto size = std::filesystem::file_size(path, error); !error) bytes.reserve(size);
   char buffer[65536];
   while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-    bytes->append(buffer, static_cast<size_t>(in.gcount()));
+    bytes.append(buffer, static_cast<size_t>(in.gcount()));
   }
   if (in.bad()) throw EFormError(STR("Cannot read file"), name, 0, 0);
-  bytes->shrink_to_fit();
+  bytes.shrink_to_fit();
   return ReadFormBytes(std::move(bytes), name);
 }

@@ -122,16 +122,16 @@ void RenderValue(std::string& out, const TFormValue& value, const std::string& i
       break;
     case TFormValueKind::fvSet:
       out += '[';
-      for (size_t i = 0; i < value.Names.size(); ++i) {
+      for (size_t i = 0; i < value.Names().size(); ++i) {
         if (i > 0) out += ", ";
-        out += EncodeFormName(value.Names[i], style.Encoding);
+        out += EncodeFormName(value.Names()[i], style.Encoding);
       }
       out += ']';
       break;
     case TFormValueKind::fvList: {
       const std::string itemIndent = indent + "  ";
       out += '(';
-      for (const TFormValue& item : value.Items) {
+      for (const TFormValue& item : value.Items()) {
         out += style.LineBreak + itemIndent;
         RenderValue(out, item, itemIndent, style);
       }
@@ -139,10 +139,10 @@ void RenderValue(std::string& out, const TFormValue& value, const std::string& i
       break;
     }
     case TFormValueKind::fvCollection:
-      RenderItems(out, value.CollectionItems, indent, style);
+      RenderItems(out, value.CollectionItems(), indent, style);
       break;
     case TFormValueKind::fvBinary:
-      RenderBinary(out, value.Bytes, indent, style);
+      RenderBinary(out, value.Bytes(), indent, style);
       break;
   }
 }

@@ -102,11 +102,22 @@ const std::vector<TFormWarning>& TFormModule::Warnings() const {
   return FState->Warnings;
 }
 
-std::string TFormModule::Render() {
+void TFormModule::Sync() {
+  // Made again below; a large form need not hold it beside the sync's own.
+  FState->LiveBindings.clear();
   SyncDocument(*FState->Document, FState->Root.get(), FState->Bindings,
                [this](TComponent* c) { FState->Watch(c); });
   FState->IndexBindings();
+}
+
+std::string TFormModule::Render() {
+  Sync();
   return WriteFormText(*FState->Document);
+}
+
+void TFormModule::RenderTo(const TFormSink& sink) {
+  Sync();
+  WriteFormText(*FState->Document, sink);
 }
 
 void TFormModule::Save() {
@@ -169,7 +180,7 @@ TFormModule& TFormSet::Add(std::unique_ptr<TFormDocument> document,
   FRoots.push_back(s->Root.get());
   try {
     auto problem = [&](const TPendingReference& ref, const String& message) {
-      builder.Problem(message, ref.Line, ref.Column);
+      builder.Problem(message, ref.At);
     };
     for (TPendingReference& ref : ResolveReferences(std::move(builder.Pending), FRoots, problem)) {
       // Unresolved references stay raw; those of properties (not of collection items) may
@@ -177,6 +188,7 @@ TFormModule& TFormSet::Add(std::unique_ptr<TFormDocument> document,
       if (!ref.Path.empty()) s->Pending.push_back(std::move(ref));
     }
     FinishLoading(builder.Bound, builder);
+    s->Bindings.reserve(builder.Bound.size());
     for (const TBoundObject& b : builder.Bound) {
       // The module owns the document; the builder only read it.
       s->Bindings.emplace_back(b.Component, const_cast<TFormObject*>(b.Object))
@@ -218,7 +230,8 @@ void TFormSet::RetryReferences(const TComponent* opened) {
         continue;
       }
       ResolveReferences({ref}, FRoots, [&](const TPendingReference& r, const String& message) {
-        s.Warnings.push_back({message, r.Line, r.Column});
+        const auto [line, column] = r.At.Position();
+        s.Warnings.push_back({message, line, column});
       });
       if (TBinding* binding = s.BindingOf(ref.Component)) RefreshSnapshot(*binding, ref.Path);
     }
@@ -259,7 +272,7 @@ void TFormSet::Close(TFormModule& module) {
           continue;
         }
         s.Pending.push_back(
-            {b.Component, p.Name, target, prop, p.Value.Text, LookupRootOf(b.Component), 0, 0});
+            {b.Component, p.Name, target, prop, p.Value.Text, LookupRootOf(b.Component), p.Source});
         cleared.push_back({&s, b.Component, p.Name});
       }
     }

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 
+#include "PointerMap.h"
 #include "StoredProperties.h"
 
 namespace {
@@ -47,8 +49,9 @@ void Reindent(TFormSource& source, const std::string& from, const std::string& t
 void Reindent(TFormProperties& properties, const std::string& from, const std::string& to) {
   for (TFormProperty& p : properties) {
     Reindent(p.Source, from, to);
-    Reindent(p.Tail, from, to);
-    for (TFormItem& item : p.Value.CollectionItems) {
+    if (p.Value.Kind != TFormValueKind::fvCollection) continue;
+    if (std::as_const(p).Tail().Present()) Reindent(p.Tail(), from, to);
+    for (TFormItem& item : p.Value.CollectionItems()) {
       Reindent(item.Head, from, to);
       Reindent(item.End, from, to);
       Reindent(item.Properties, from, to);
@@ -114,14 +117,14 @@ void InsertProperty(TFormProperties& document, const TFormProperties& after, siz
 }
 
 bool ChangeItems(TFormProperty& property, const TFormProperty& before, const TFormProperty& after) {
-  auto& items = property.Value.CollectionItems;
-  const auto& old = before.Value.CollectionItems;
-  const auto& now = after.Value.CollectionItems;
   if (property.Modified || property.Value.Kind != TFormValueKind::fvCollection ||
-      after.Value.Kind != TFormValueKind::fvCollection || items.size() != now.size() ||
-      old.size() != now.size()) {
+      after.Value.Kind != TFormValueKind::fvCollection) {
     return false;
   }
+  auto& items = property.Value.CollectionItems();
+  const auto& old = before.Value.CollectionItems();
+  const auto& now = after.Value.CollectionItems();
+  if (items.size() != now.size() || old.size() != now.size()) return false;
   for (size_t i = 0; i < items.size(); ++i) {
     ApplyPropertyChanges(items[i].Properties, old[i].Properties, now[i].Properties);
   }
@@ -131,21 +134,56 @@ bool ChangeItems(TFormProperty& property, const TFormProperty& before, const TFo
 }  // namespace
 
 TFormProperties TBinding::Remembered() const {
-  if (!FAsBlock) return FSnapshot.Properties();
+  if (const auto* snapshot = std::get_if<TPropertySnapshot>(&FKept)) return snapshot->Properties();
+  const auto& inBlock = std::get<0>(FKept);
   TFormProperties properties;
-  properties.reserve(Object->Properties.size());
-  for (const TFormProperty& p : Object->Properties) properties.emplace_back(p.Name, p.Value);
+  properties.reserve(inBlock.size());
+  for (uint16_t i : inBlock) {
+    if (i >= Object->Properties.size()) continue;
+    const TFormProperty& p = Object->Properties[i];
+    properties.emplace_back(p.Name, p.Value);
+  }
   return properties;
 }
 
 void TBinding::Remember(const TFormProperties& stored) {
-  FAsBlock = SameFormProperties(Object->Properties, stored);
-  FSnapshot = FAsBlock ? TPropertySnapshot() : TPropertySnapshot(stored);
+  const TFormProperties& block = Object->Properties;
+  std::basic_string<uint16_t> inBlock;
+  bool asBlock = block.size() <= UINT16_MAX;
+  // Mostly in the block's order: look from where the last one was found.
+  size_t from = 0;
+  for (size_t s = 0; s < stored.size() && asBlock; ++s) {
+    asBlock = false;
+    for (size_t n = 0; n < block.size(); ++n) {
+      const size_t i = (from + n) % block.size();
+      if (SameText(block[i].Name, stored[s].Name)) {
+        asBlock = block[i].Value.SameAs(stored[s].Value);
+        inBlock += static_cast<uint16_t>(i);
+        from = i + 1;
+        break;
+      }
+    }
+  }
+  if (asBlock) {
+    inBlock.shrink_to_fit();
+    FKept = std::move(inBlock);
+  } else {
+    FKept = TPropertySnapshot(stored);
+  }
 }
 
 bool TBinding::Differs(const TFormProperties& stored) const {
-  if (FAsBlock) return !SameFormProperties(Object->Properties, stored);
-  return !(TPropertySnapshot(stored) == FSnapshot);
+  if (const auto* snapshot = std::get_if<TPropertySnapshot>(&FKept)) {
+    return !(TPropertySnapshot(stored) == *snapshot);
+  }
+  const auto& inBlock = std::get<0>(FKept);
+  if (stored.size() != inBlock.size()) return true;
+  for (size_t s = 0; s < stored.size(); ++s) {
+    if (inBlock[s] >= Object->Properties.size()) return true;
+    const TFormProperty& p = Object->Properties[inBlock[s]];
+    if (!SameText(p.Name, stored[s].Name) || !p.Value.SameAs(stored[s].Value)) return true;
+  }
+  return false;
 }
 
 void ApplyPropertyChanges(TFormProperties& document, const TFormProperties& before,
@@ -177,27 +215,24 @@ class TSync {
       : FDocument(document), FRoot(root), FBindings(bindings), FWatch(watch) {}
 
   void Run() {
-    FLive.reserve(FBindings.size());
-    FPlaced.reserve(FBindings.size());
-    FByComponent.reserve(FBindings.size());
-    FByObject.reserve(FBindings.size());
+    FComponents.Reserve(FBindings.size());
     Collect(FRoot);
     for (size_t i = 0; i < FBindings.size(); ++i) {
       TBinding& b = FBindings[i];
-      if (b.Alive && FLive.count(b.Component) > 0) {
-        FByComponent[b.Component] = i;
-        FByObject[b.Object] = i;
+      if (TEntry* e = FComponents.Find(b.Component); b.Alive && e != nullptr && e->Live) {
+        e->Binding = static_cast<uint32_t>(i);
       }
     }
     RemoveGone();
     // New components first, in their owner's order: a moved child must not pull its new
     // parent ahead of the new components that stand before it.
     for (TComponent* c : FOrder) {
-      if (FByComponent.count(c) == 0) Place(c);
+      if (BindingOf(c) == kNone) Place(c);
     }
     for (TComponent* c : FOrder) Place(c);
     for (TBinding& b : FBindings) {
-      if (FByComponent.count(b.Component) == 0 || FNew.count(b.Component) > 0) continue;
+      const TEntry* e = FComponents.Find(b.Component);
+      if (e == nullptr || e->Binding == kNone || e->New) continue;
       if (b.Object->Name != b.Component->Name()) b.Object->Rename(b.Component->Name());
       const TFormProperties now = StoredProperties(b.Component);
       if (!b.Differs(now)) continue;
@@ -217,10 +252,22 @@ class TSync {
     }
   }
   void Add(TComponent* c) {
-    if (FLive.insert(c).second) FOrder.push_back(c);
+    TEntry& e = FComponents[c];
+    if (e.Live) return;
+    e.Live = true;
+    FOrder.push_back(c);
   }
 
-  bool IsLive(const TFormObject* object) const { return FByObject.count(object) > 0; }
+  bool IsLive(const TFormObject* object) const { return FByObject.Find(object) != nullptr; }
+  bool IsLiveComponent(const TComponent* c) const {
+    const TEntry* e = FComponents.Find(c);
+    return e != nullptr && e->Live;
+  }
+  // The position of a live component's binding; kNone when it has none.
+  uint32_t BindingOf(const TComponent* c) const {
+    const TEntry* e = FComponents.Find(c);
+    return e != nullptr ? e->Binding : kNone;
+  }
 
   // Takes the blocks of live components out of a block that goes.
   void Rescue(TFormObject& object) {
@@ -238,9 +285,16 @@ class TSync {
     std::vector<bool> keep(FBindings.size());
     std::unordered_set<const TFormObject*> gone;
     for (size_t i = 0; i < FBindings.size(); ++i) {
-      const auto it = FByComponent.find(FBindings[i].Component);
-      keep[i] = it != FByComponent.end() && it->second == i;
+      keep[i] = BindingOf(FBindings[i].Component) == i;
       if (!keep[i] && FBindings[i].Object != FDocument.Root.get()) gone.insert(FBindings[i].Object);
+    }
+    if (std::find(keep.begin(), keep.end(), false) == keep.end()) return;
+    // The blocks of live components, made only when some go.
+    FByObject.Reserve(FBindings.size());
+    for (size_t i = 0; i < FBindings.size(); ++i) {
+      if (FBindings[i].Alive && IsLiveComponent(FBindings[i].Component)) {
+        FByObject[FBindings[i].Object] = i;
+      }
     }
     for (size_t i = 0; i < FBindings.size(); ++i) {
       TFormObject* object = FBindings[i].Object;
@@ -259,23 +313,21 @@ class TSync {
       }
     }
     std::vector<TBinding> kept;
+    kept.reserve(FBindings.size());
     for (size_t i = 0; i < FBindings.size(); ++i) {
       if (keep[i]) kept.push_back(std::move(FBindings[i]));
     }
     FBindings = std::move(kept);
-    FByComponent.clear();
-    FByObject.clear();
     for (size_t i = 0; i < FBindings.size(); ++i) {
-      FByComponent[FBindings[i].Component] = i;
-      FByObject[FBindings[i].Object] = i;
+      FComponents[FBindings[i].Component].Binding = static_cast<uint32_t>(i);
     }
   }
 
   TFormObject* BlockOf(TComponent* c) {
     if (c == nullptr) return nullptr;
     Place(c);
-    const auto it = FByComponent.find(c);
-    return it == FByComponent.end() ? nullptr : FBindings[it->second].Object;
+    const uint32_t i = BindingOf(c);
+    return i == kNone ? nullptr : FBindings[i].Object;
   }
 
   bool Attached(const TFormObject* object) const {
@@ -283,11 +335,13 @@ class TSync {
   }
 
   void Place(TComponent* c) {
-    if (!FPlaced.insert(c).second || c == FRoot) return;
+    TEntry& entry = FComponents[c];
+    if (entry.Placed || c == FRoot) return;
+    entry.Placed = true;
     TComponent* parent = c->GetParentComponent();
-    if (parent == c || FLive.count(parent) == 0) parent = nullptr;
-    const auto it = FByComponent.find(c);
-    TFormObject* object = it == FByComponent.end() ? nullptr : FBindings[it->second].Object;
+    if (parent == c || !IsLiveComponent(parent)) parent = nullptr;
+    const uint32_t at = entry.Binding;
+    TFormObject* object = at == kNone ? nullptr : FBindings[at].Object;
     if (object != nullptr && Attached(object)) {
       TFormObject* target = BlockOf(parent);
       if (target != nullptr && target != object->Parent() && !IsWithin(target, object)) {
@@ -310,9 +364,9 @@ class TSync {
     created->Properties = StoredProperties(c);
     TBinding binding(c, target->AddChild(std::move(created)));
     binding.Remember(binding.Object->Properties);
-    FNew.insert(c);
-    FByObject[binding.Object] = FBindings.size();
-    FByComponent[c] = FBindings.size();
+    TEntry& added = FComponents[c];
+    added.New = true;
+    added.Binding = static_cast<uint32_t>(FBindings.size());
     FBindings.push_back(std::move(binding));
     FWatch(c);
   }
@@ -322,11 +376,15 @@ class TSync {
   std::vector<TBinding>& FBindings;
   const std::function<void(TComponent*)>& FWatch;
   std::vector<TComponent*> FOrder;
-  std::unordered_set<TComponent*> FLive;
-  std::unordered_set<TComponent*> FPlaced;
-  std::unordered_set<TComponent*> FNew;
-  std::unordered_map<TComponent*, size_t> FByComponent;
-  std::unordered_map<const TFormObject*, size_t> FByObject;
+  static constexpr uint32_t kNone = UINT32_MAX;
+  struct TEntry {
+    uint32_t Binding = kNone;  // position in FBindings
+    bool Live = false;         // written: the root, what it owns, what embedded frames own
+    bool Placed = false;
+    bool New = false;  // got its binding in this run
+  };
+  TPointerMap<TEntry> FComponents;
+  TPointerMap<size_t> FByObject;  // while blocks go
   std::unordered_map<TFormObject*, std::unique_ptr<TFormObject>> FOrphans;
 };
 

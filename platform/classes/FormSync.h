@@ -4,7 +4,10 @@
 // host's style, a component whose parent changed moves with its source text re-indented,
 // renamed components change their headers, and properties differ from the last state written
 // only where their values changed.
+#include <cstdint>
 #include <functional>
+#include <string>
+#include <variant>
 #include <vector>
 
 #include "PropertySnapshot.h"
@@ -12,7 +15,9 @@
 #include "classes/FormDocument.h"
 
 // A component and the block it is written from, with its stored properties as the document
-// last had them. Most components store just what their block holds: those keep no copy.
+// last had them. Most components store properties their block holds with the same values, in
+// whatever order, beside others the block keeps (unknown to the class): those keep which of the
+// block's properties they are rather than a copy.
 class TBinding {
  public:
   TBinding(TComponent* component, TFormObject* object) : Component(component), Object(object) {}
@@ -26,8 +31,9 @@ class TBinding {
   bool Differs(const TFormProperties& stored) const;
 
  private:
-  TPropertySnapshot FSnapshot;  // when they are not those of the block
-  bool FAsBlock = false;
+  // The positions in the block (a string of two-byte units holds seven without a heap block),
+  // or a copy when they are not all in the block.
+  std::variant<std::basic_string<uint16_t>, TPropertySnapshot> FKept;
 };
 
 // watch is called for each component that gets a binding here.

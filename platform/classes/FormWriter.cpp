@@ -6,22 +6,36 @@
 
 namespace {
 
+constexpr size_t kPieceSize = 16384;
+
 class TFormWriter {
  public:
-  explicit TFormWriter(const TFormStyle& style) : FStyle(style) {}
+  // Without a sink the whole text stays in Out.
+  TFormWriter(const TFormStyle& style, const TFormSink* sink) : FStyle(style), FSink(sink) {}
 
-  std::string Write(const TFormDocument& document) {
+  void Write(const TFormDocument& document) {
     // Changes rarely grow a file much; the string doubles beyond that.
-    FOut.reserve(document.ReadSize + document.ReadSize / 16);
+    FOut.reserve(FSink != nullptr ? kPieceSize + kPieceSize / 4
+                                  : document.ReadSize + document.ReadSize / 16);
     if (document.Style.Bom) FOut += "\xEF\xBB\xBF";
     if (document.Root) Object(*document.Root, "");
     FOut += document.Trailer;
-    return std::move(FOut);
+    Pass(0);
   }
+  std::string Out() { return std::move(FOut); }
 
  private:
+  // Between nodes: hands the text so far to the sink once there is enough of it.
+  void Pass(size_t atLeast) {
+    if (FSink == nullptr || FOut.size() < atLeast || FOut.empty()) return;
+    FLast = FOut.back();
+    (*FSink)(FOut);
+    FOut.clear();
+  }
+
   void LineStart() {
-    if (!FOut.empty() && FOut.back() != '\n' && FOut.back() != '\r') FOut += FStyle.LineBreak;
+    const char last = FOut.empty() ? FLast : FOut.back();
+    if (last != 0 && last != '\n' && last != '\r') FOut += FStyle.LineBreak;
   }
 
   static std::string IndentOf(const TFormSource& source, const std::string& fallback) {
@@ -47,6 +61,7 @@ class TFormWriter {
   }
 
   void Object(const TFormObject& object, const std::string& indent) {
+    Pass(kPieceSize);
     std::string own = indent;
     if (object.Head.Present()) {
       own = IndentOf(object.Head, indent);
@@ -74,6 +89,7 @@ class TFormWriter {
   }
 
   void Property(const TFormProperty& property, const std::string& indent) {
+    Pass(kPieceSize);
     if (!property.Source.Present()) {
       LineStart();
       FOut += indent;
@@ -82,17 +98,17 @@ class TFormWriter {
       return;
     }
     const std::string own = IndentOf(property.Source, indent);
-    const bool collectionSource = property.Tail.Present();
+    const bool collectionSource = property.Tail().Present();
     if (property.Modified) {
       FOut += property.Source.Leading();
       RenderProperty(FOut, property, own, FStyle);
-      FOut += collectionSource ? property.Tail.Trailing() : property.Source.Trailing();
+      FOut += collectionSource ? property.Tail().Trailing() : property.Source.Trailing();
       return;
     }
     Source(property.Source);
     if (!collectionSource) return;
-    for (const TFormItem& item : property.Value.CollectionItems) Item(item, own + "  ");
-    Source(property.Tail);
+    for (const TFormItem& item : property.Value.CollectionItems()) Item(item, own + "  ");
+    Source(property.Tail());
   }
 
   void Item(const TFormItem& item, const std::string& indent) {
@@ -115,17 +131,30 @@ class TFormWriter {
   }
 
   const TFormStyle& FStyle;
+  const TFormSink* FSink;
   std::string FOut;
+  char FLast = 0;  // the last byte handed on
 };
+
+void Write(TFormWriter& writer, const TFormDocument& document) {
+  try {
+    writer.Write(document);
+  } catch (const EConvertError& e) {
+    throw EFormError(e.Message(), document.FileName, 0, 0);
+  }
+}
 
 }  // namespace
 
 std::string WriteFormText(const TFormDocument& document) {
-  try {
-    return TFormWriter(document.Style).Write(document);
-  } catch (const EConvertError& e) {
-    throw EFormError(e.Message(), document.FileName, 0, 0);
-  }
+  TFormWriter writer(document.Style, nullptr);
+  Write(writer, document);
+  return writer.Out();
+}
+
+void WriteFormText(const TFormDocument& document, const TFormSink& sink) {
+  TFormWriter writer(document.Style, &sink);
+  Write(writer, document);
 }
 
 void SaveFormFile(const TFormDocument& document, const std::filesystem::path& path) {

@@ -33,24 +33,24 @@ class TPacker {
 
   void Value(const TFormValue& v) {
     const uint8_t parts = (v.Text.empty() ? 0 : kText) | (v.Int == 0 ? 0 : kInt) |
-                          (v.Names.empty() ? 0 : kNames) | (v.Items.empty() ? 0 : kItems) |
-                          (v.CollectionItems.empty() ? 0 : kCollection) |
-                          (v.Bytes.empty() ? 0 : kBytes);
+                          (v.Names().empty() ? 0 : kNames) | (v.Items().empty() ? 0 : kItems) |
+                          (v.CollectionItems().empty() ? 0 : kCollection) |
+                          (v.Bytes().empty() ? 0 : kBytes);
     Bytes += static_cast<char>(v.Kind);
     Bytes += static_cast<char>(parts);
     if (parts & kText) Str(v.Text);
     if (parts & kInt) Int(v.Int);
     if (parts & kNames) {
-      Size(v.Names.size());
-      for (const String& name : v.Names) Str(name);
+      Size(v.Names().size());
+      for (const String& name : v.Names()) Str(name);
     }
     if (parts & kItems) {
-      Size(v.Items.size());
-      for (const TFormValue& item : v.Items) Value(item);
+      Size(v.Items().size());
+      for (const TFormValue& item : v.Items()) Value(item);
     }
     if (parts & kCollection) {
-      Size(v.CollectionItems.size());
-      for (const TFormItem& item : v.CollectionItems) {
+      Size(v.CollectionItems().size());
+      for (const TFormItem& item : v.CollectionItems()) {
         Bytes += static_cast<char>(item.Order.has_value());
         if (item.Order) Int(*item.Order);
         Str(item.ItemClass);
@@ -58,8 +58,8 @@ class TPacker {
       }
     }
     if (parts & kBytes) {
-      Size(v.Bytes.size());
-      Raw(v.Bytes.data(), v.Bytes.size());
+      Size(v.Bytes().size());
+      Raw(v.Bytes().data(), v.Bytes().size());
     }
   }
 };
@@ -108,24 +108,24 @@ class TUnpacker {
     if (parts & kText) v.Text = Str();
     if (parts & kInt) v.Int = Int();
     if (parts & kNames) {
-      v.Names.resize(Size());
-      for (String& name : v.Names) name = Str();
+      v.Names().resize(Size());
+      for (String& name : v.Names()) name = Str();
     }
     if (parts & kItems) {
-      v.Items.resize(Size());
-      for (TFormValue& item : v.Items) item = Value();
+      v.Items().resize(Size());
+      for (TFormValue& item : v.Items()) item = Value();
     }
     if (parts & kCollection) {
-      v.CollectionItems.resize(Size());
-      for (TFormItem& item : v.CollectionItems) {
+      v.CollectionItems().resize(Size());
+      for (TFormItem& item : v.CollectionItems()) {
         if (FBytes[FPos++] != 0) item.Order = Int();
         item.ItemClass = Str();
         item.Properties = Properties();
       }
     }
     if (parts & kBytes) {
-      v.Bytes.resize(Size());
-      Raw(v.Bytes.data(), v.Bytes.size());
+      v.Bytes().resize(Size());
+      Raw(v.Bytes().data(), v.Bytes().size());
     }
     return v;
   }

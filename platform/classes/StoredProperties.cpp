@@ -9,10 +9,8 @@ namespace {
 
 constexpr int kMaxObjectDepth = 16;  // nested persistents (Gutter.Font.Name)
 
-void Add(TFormProperties& out, String name, TFormValue value) {
-  TFormProperty& p = out.emplace_back();
-  p.Name = std::move(name);
-  p.Value = std::move(value);
+void Add(TFormProperties& out, TFormName name, TFormValue value) {
+  out.emplace_back(name, std::move(value));
 }
 
 bool AtDefault(const TPropInfo& prop, int64_t value) {
@@ -57,7 +55,9 @@ void CollectObject(TFormProperties& out, const TObject* value, const String& pat
 // The dotted path is made only for a property that is written: most are at their default.
 void CollectProperty(TFormProperties& out, const TObject* object, const TPropInfo& prop,
                      const String& prefix, const TComponent* lookupRoot, int depth) {
-  const auto path = [&] { return prefix + prop.Name; };
+  const auto path = [&] {
+    return prefix.empty() ? TFormName(prop.Name) : TFormName(prefix + prop.Name);
+  };
   TValue value;
   try {
     value = prop.Written ? prop.Written(object) : GetPropValue(object, prop);
@@ -101,7 +101,7 @@ void CollectProperty(TFormProperties& out, const TObject* object, const TPropInf
       return;
     case TTypeKind::tkClass:
       if (const auto* o = std::get_if<TObject*>(&value); o != nullptr && *o != nullptr) {
-        CollectObject(out, *o, path(), lookupRoot, depth);
+        CollectObject(out, *o, path().Str(), lookupRoot, depth);
       }
       return;
     case TTypeKind::tkRecord:

@@ -180,6 +180,34 @@ TEST_F(FormLoader, StrictReadsRefuseWhatTheyDoNotKnow) {
   }
 }
 
+TEST_F(FormLoader, PlacesCountLinesAsReadAndCharactersOnTheLine) {
+  TFormReadOptions strict;
+  strict.AllowUnknownProperties = false;
+  struct TCase {
+    const char* Text;
+    int Line;
+    int Column;
+  } cases[] = {
+      // A lone CR, then CR LF; the Cyrillic name counts six characters.
+      {"object P: TTestControl\r  Caption = 'x'\r\n"
+       "  object \xD0\x9A\xD0\xBB\xD0\xB8\xD0\xB5\xD0\xBD\xD1\x82: TTestControl Colour = 1\r\n"
+       "  end\r\nend\r\n",
+       3, 31},
+      // The byte order mark takes no column.
+      {"\xEF\xBB\xBFobject P: TTestControl Colour = 1 end\n", 1, 24},
+  };
+  for (const TCase& c : cases) {
+    TTestControl panel(nullptr);
+    try {
+      Read(&panel, c.Text, strict);
+      ADD_FAILURE() << c.Text;
+    } catch (const EReadError& e) {
+      EXPECT_EQ(e.Line(), c.Line) << c.Text;
+      EXPECT_EQ(e.Column(), c.Column) << c.Text;
+    }
+  }
+}
+
 TEST_F(FormLoader, LenientReadsWarnAboutBadValues) {
   TComponent root(nullptr);
   const auto warnings = Read(&root, R"(object F: TF

@@ -109,6 +109,23 @@ TEST_F(FormSet, ChangesAfterARenderAreWrittenToo) {
   EXPECT_EQ(module.Render(), Replace(text, "Size = 0", "Size = 12"));
 }
 
+TEST_F(FormSet, BlocksInTheirOwnOrderChangeOnlyWhatChanged) {
+  // The field's block lists Size before FieldName, its class the other way round.
+  const std::string text = Replace(kModule, "      FieldName = 'Name'\r\n      Size = 30\r\n",
+                                   "      Size = 30\r\n      FieldName = 'Name'\r\n");
+  TFormSet forms;
+  TFormModule& module = forms.OpenText(text, "DataModule1.dfm");
+  EXPECT_EQ(module.Render(), text);
+  auto* field = As<TTestField>(module.Root()->FindComponent(STR("MasterName")));
+  field->Size = 40;
+  EXPECT_EQ(module.Render(), Replace(text, "Size = 30", "Size = 40"));
+  field->Size = 30;
+  field->FieldName = STR("Title");
+  EXPECT_EQ(module.Render(), Replace(text, "'Name'", "'Title'"));
+  field->FieldName = STR("Name");
+  EXPECT_EQ(module.Render(), text);
+}
+
 TEST_F(FormSet, NewMovedAndFreedComponents) {
   TFormSet forms;
   TFormModule& module = forms.OpenText(kModule, "DataModule1.dfm");

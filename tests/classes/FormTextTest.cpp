@@ -2,6 +2,7 @@
 
 #include "FormTestFiles.h"
 #include "classes/FormText.h"
+#include "rtl/SysUtils.h"
 
 namespace {
 
@@ -34,7 +35,8 @@ TEST(FormText, OddLayoutStillRoundTrips) {
       "  B = {0a 0B\n cc} object B: TB end\rend";
   auto document = Parse(text);
   EXPECT_EQ(WriteFormText(*document), text);
-  const auto& items = FindFormProperty(document->Root->Properties, STR("C"))->Value.CollectionItems;
+  const auto& items =
+      FindFormProperty(document->Root->Properties, STR("C"))->Value.CollectionItems();
   ASSERT_EQ(items.size(), 4u);
   EXPECT_EQ(items[0].Order, 7);
   EXPECT_EQ(items[2].Properties.at(0).Name, STR("Q"));
@@ -54,22 +56,22 @@ TEST(FormText, ValuesAreDecoded) {
   EXPECT_EQ(Prop(*edit, STR("Hint")).Value.Text,
             STR("Type a part of the company name, the city or the country and press Enter to "
                 "filter the list below"));
-  EXPECT_EQ(Prop(*edit, STR("Anchors")).Value.Names.size(), 3u);
+  EXPECT_EQ(Prop(*edit, STR("Anchors")).Value.Names().size(), 3u);
   const TFormObject* memo = root.FindChild(STR("Notes"));
   const TFormValue& lines = Prop(*memo, STR("Lines.Strings")).Value;
-  ASSERT_EQ(lines.Items.size(), 5u);
-  EXPECT_EQ(lines.Items[1].Text, FromUtf8("Größe: 12 cm – Preis: 9,99 €"));
-  EXPECT_EQ(lines.Items[2].Text, STR(""));
-  EXPECT_EQ(lines.Items[4].Text, STR("It's done."));
+  ASSERT_EQ(lines.Items().size(), 5u);
+  EXPECT_EQ(lines.Items()[1].Text, FromUtf8("Größe: 12 cm – Preis: 9,99 €"));
+  EXPECT_EQ(lines.Items()[2].Text, STR(""));
+  EXPECT_EQ(lines.Items()[4].Text, STR("It's done."));
   const TFormObject* menu = root.FindChild(STR("MainMenu1"))->FindChild(STR("FileMenu"));
   EXPECT_EQ(Prop(*menu, STR("Caption")).Value.Text, FromUtf8("&Datei – Größe"));
   const TFormValue& columns = Prop(*root.FindChild(STR("CustomerGrid")), STR("Columns")).Value;
-  ASSERT_EQ(columns.CollectionItems.size(), 4u);
-  EXPECT_EQ(Prop(columns.CollectionItems[2], STR("Title.Caption")).Value.Text, FromUtf8("Город"));
+  ASSERT_EQ(columns.CollectionItems().size(), 4u);
+  EXPECT_EQ(Prop(columns.CollectionItems()[2], STR("Title.Caption")).Value.Text, FromUtf8("Город"));
   const TFormObject* chart = root.FindChild(STR("TreePanel"))->FindChild(STR("Chart1"));
   EXPECT_DOUBLE_EQ(Prop(*chart, STR("LeftAxis.Maximum")).Value.AsFloat(), 125.5);
   const TFormObject* logo = root.FindChild(STR("TreePanel"))->FindChild(STR("Logo"));
-  const std::string& picture = Prop(*logo, STR("Picture.Data")).Value.Bytes;
+  const std::string& picture = Prop(*logo, STR("Picture.Data")).Value.Bytes();
   EXPECT_EQ(picture.size(), 1u + 7 + 4 + 2 + 178);
   EXPECT_EQ(picture.substr(1, 7), "TBitmap");
 }
@@ -126,9 +128,9 @@ TEST(FormText, ChangedCollectionItemPropertyChangesOnlyItsLine) {
   auto document = ReadFormText(bytes, STR("DataModule1.dfm"));
   TFormObject* countries = document->Root->FindChild(STR("Countries"));
   TFormValue& defs = FindFormProperty(countries->Properties, STR("FieldDefs"))->Value;
-  FindFormProperty(defs.CollectionItems[1].Properties, STR("Size"))
+  FindFormProperty(defs.CollectionItems()[1].Properties, STR("Size"))
       ->SetValue(TFormValue::Integer(40));
-  defs.CollectionItems[2].Properties.emplace_back(STR("Precision"), TFormValue::Integer(2));
+  defs.CollectionItems()[2].Properties.emplace_back(STR("Precision"), TFormValue::Integer(2));
   std::string expected = bytes;
   const size_t capital = expected.find("Name = 'Capital'");
   const size_t size = expected.find("Size = 24", capital);
@@ -147,14 +149,14 @@ TEST(FormText, NewAndRemovedAndRenamedObjects) {
   root.RemoveChild(root.FindChild(STR("B")));
   root.FindChild(STR("A"))->Rename(STR("Alpha"));
   auto created = std::make_unique<TFormObject>();
-  created->Name = STR("C");
+  created->Rename(STR("C"));
   created->ClassName = STR("TC");
   created->Properties.emplace_back(
       STR("Strings.Strings"),
       TFormValue::List({TFormValue::Str(STR("one")), TFormValue::Str(String(70, 'x'))}));
   created->Properties.emplace_back(STR("Data"), TFormValue::Binary(std::string(40, '\x1F')));
   created->Properties.emplace_back(STR("Items"), TFormValue::Collection({TFormItem{}}));
-  TFormItem& item = created->Properties.back().Value.CollectionItems[0];
+  TFormItem& item = created->Properties.back().Value.CollectionItems()[0];
   item.Properties.emplace_back(STR("Width"), TFormValue::Float(64));
   root.FindChild(STR("Alpha"))->AddChild(std::move(created));
   EXPECT_EQ(WriteFormText(*document),
@@ -174,6 +176,33 @@ TEST(FormText, NewAndRemovedAndRenamedObjects) {
             "        end>\n"
             "    end\n"
             "  end\nend\n");
+}
+
+TEST(FormText, WrittenInPiecesAsWhole) {
+  // One long line of objects, with new ones among them: a new node after a piece handed on
+  // must still start its own line.
+  std::string text = "object Root: TRoot";
+  for (int i = 0; i < 6000; ++i) text += " object X" + std::to_string(i) + ": TX Tag = 1 end";
+  text += " end\r\n";
+  auto document = Parse(text);
+  for (int i = 5990; i >= 0; i -= 10) {
+    auto created = std::make_unique<TFormObject>();
+    created->Rename(STR("New") + IntToStr(i));
+    created->ClassName = STR("TX");
+    document->Root->AddChild(std::move(created), i);
+  }
+  const std::string whole = WriteFormText(*document);
+  std::string joined;
+  int pieces = 0;
+  WriteFormText(*document, [&](std::string_view piece) {
+    EXPECT_LT(piece.size(), 20000u);
+    joined += piece;
+    ++pieces;
+  });
+  EXPECT_GT(pieces, 2);
+  EXPECT_EQ(joined, whole);
+  EXPECT_NE(whole.find(" end \r\n  object New5990: TX\r\n  end\r\nobject X5990"),
+            std::string::npos);
 }
 
 TEST(FormText, CanonicalStrings) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "classes/PropertySnapshot.h"
 #include "classes/FormText.h"
+#include "classes/PropertySnapshot.h"
 
 namespace {
 
@@ -44,13 +44,13 @@ TEST(PropertySnapshot, GivesBackWhatItWasGiven) {
     EXPECT_EQ(RenderFormValue(back[i].Value, "", style),
               RenderFormValue(given[i].Value, "", style));
   }
-  EXPECT_EQ(back[7].Value.CollectionItems[0].Order, 3);
-  EXPECT_FALSE(back[7].Value.CollectionItems[1].Order.has_value());
-  EXPECT_EQ(back[7].Value.CollectionItems[1].ItemClass, STR("TParam"));
+  EXPECT_EQ(back[7].Value.CollectionItems()[0].Order, 3);
+  EXPECT_FALSE(back[7].Value.CollectionItems()[1].Order.has_value());
+  EXPECT_EQ(back[7].Value.CollectionItems()[1].ItemClass, STR("TParam"));
   EXPECT_TRUE(TPropertySnapshot(TFormProperties{}).Properties().empty());
   EXPECT_EQ(TPropertySnapshot(given), TPropertySnapshot(EveryKind()));
   TFormProperties changed = EveryKind();
-  changed[4].Value.Names.pop_back();
+  changed[4].Value.Names().pop_back();
   EXPECT_FALSE(TPropertySnapshot(given) == TPropertySnapshot(changed));
 }
 
