@@ -37,6 +37,9 @@ class TPointerMap {
     return {&slot->Value, added};
   }
 
+  // The entry of key, made with V() when there is none.
+  V& operator[](K key) { return *Insert(key, V()).first; }
+
   bool Erase(K key) {
     if (key != nullptr) return FTable.Erase(Hash(key), Is(key));
     const bool had = FNull.has_value();

@@ -5,8 +5,8 @@
 #include <unordered_set>
 #include <utility>
 
-#include "PointerMap.h"
 #include "StoredProperties.h"
+#include "classes/PointerMap.h"
 
 namespace {
 
@@ -383,8 +383,8 @@ class TSync {
     bool Placed = false;
     bool New = false;  // got its binding in this run
   };
-  TPointerMap<TEntry> FComponents;
-  TPointerMap<size_t> FByObject;  // while blocks go
+  TPointerMap<const TComponent*, TEntry> FComponents;
+  TPointerMap<const TFormObject*, size_t> FByObject;  // while blocks go
   std::unordered_map<TFormObject*, std::unique_ptr<TFormObject>> FOrphans;
 };
 
