@@ -68,6 +68,19 @@ namespace {
 
 constexpr size_t kMB = size_t{1} << 20;
 
+// A 16x16 bitmap of 16 colours as a picture stores it: class name, size, then the BMP file.
+const char* const kPictureLines[] = {
+    "07544269746D6170F6000000424DF60000000000000076000000280000001000",
+    "0000100000000100040000000000800000000000000000000000100000000000",
+    "000000000000000080000080000000808000800000008000800080800000C0C0",
+    "C000808080000000FF0000FF000000FFFF00FF000000FF00FF00FFFF0000FFFF",
+    "FF0001122334455667781223344556677889233445566778899A344556677889",
+    "9AAB45566778899AABBC566778899AABBCCD6778899AABBCCDDE78899AABBCCD",
+    "DEEF899AABBCCDDEEFF09AABBCCDDEEFF001ABBCCDDEEFF00112BCCDDEEFF001",
+    "1223CDDEEFF001122334DEEFF00112233445EFF0011223344556F00112233445",
+    "5667",
+};
+
 std::string Group(int i) {
   const std::string n = std::to_string(i);
   const std::string left = std::to_string(i % 600);
@@ -109,11 +122,9 @@ std::string Group(int i) {
     s += "  end\r\n";
   }
   if (i % 10 == 0) {
-    s += "  object Image" + n + ": TImage\r\n    Picture.Data = {\r\n";
-    for (int line = 0; line < 4; ++line) {
-      s += "      0A544269746D6170F6000000424DF6000000000000007600000028000000100000";
-      s += line < 3 ? "\r\n" : "}\r\n";
-    }
+    s += "  object Image" + n + ": TImage\r\n    Picture.Data = {";
+    for (const char* line : kPictureLines) s += std::string("\r\n      ") + line;
+    s += "}\r\n";
     s += "  end\r\n";
   }
   return s;

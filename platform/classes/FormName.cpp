@@ -1,3 +1,4 @@
+#include <mutex>
 #include <unordered_set>
 
 #include "classes/FormDocument.h"
@@ -22,6 +23,9 @@ const String* Empty() {
 
 const String* Intern(StringView name) {
   if (name.empty()) return Empty();
+  // Forms are read on one thread today; the table is the process's, so it guards itself.
+  static std::mutex guard;
+  const std::lock_guard<std::mutex> lock(guard);
   auto& names = Names();
   auto it = names.find(name);
   if (it == names.end()) it = names.emplace(name).first;
