@@ -167,10 +167,10 @@ void TBDE2Ombrix::AssignFields(TField* oldField, TField* newField) {
   newField->SetLookupDataSet(FDataSets->GetPaired(oldField->LookupDataSet()));
   newField->SetLookupKeyFields(oldField->LookupKeyFields());
   newField->SetLookupResultField(oldField->LookupResultField());
-  newField->OnChange = oldField->OnChange;
-  newField->OnGetText = oldField->OnGetText;
-  newField->OnSetText = oldField->OnSetText;
-  newField->OnValidate = oldField->OnValidate;
+  newField->SetOnChange(oldField->OnChange());
+  newField->SetOnGetText(oldField->OnGetText());
+  newField->SetOnSetText(oldField->OnSetText());
+  newField->SetOnValidate(oldField->OnValidate());
   const String name = oldField->Name();
   Rename(oldField, kDiePrefix + name);
   Rename(newField, name);

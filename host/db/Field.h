@@ -5,6 +5,8 @@
 //   OnChange, OnValidate  void(TField* sender)
 //   OnGetText             void(TField* sender, String& text, bool displayText)
 //   OnSetText             void(TField* sender, const String& text)
+#include <array>
+#include <memory>
 #include <optional>
 
 #include "classes/Alignment.h"
@@ -88,10 +90,14 @@ class TField : public TComponent {
   const String& LookupResultField() const { return FLookupResultField; }
   void SetLookupResultField(const String& value) { FLookupResultField = value; }
 
-  TMethod OnChange;
-  TMethod OnGetText;
-  TMethod OnSetText;
-  TMethod OnValidate;
+  const TMethod& OnChange() const { return Event(kOnChange); }
+  void SetOnChange(const TMethod& handler) { SetEvent(kOnChange, handler); }
+  const TMethod& OnGetText() const { return Event(kOnGetText); }
+  void SetOnGetText(const TMethod& handler) { SetEvent(kOnGetText, handler); }
+  const TMethod& OnSetText() const { return Event(kOnSetText); }
+  void SetOnSetText(const TMethod& handler) { SetEvent(kOnSetText, handler); }
+  const TMethod& OnValidate() const { return Event(kOnValidate); }
+  void SetOnValidate(const TMethod& handler) { SetEvent(kOnValidate, handler); }
 
   // --- the value in the dataset's current record ---
   // Null without a current record. Writing needs the dataset in edit or insert mode (calculated
@@ -130,6 +136,11 @@ class TField : public TComponent {
   [[noreturn]] void FieldError(const String& rest) const;
 
  private:
+  enum TEvent { kOnChange, kOnGetText, kOnSetText, kOnValidate, kEventCount };
+  const TMethod& Event(TEvent event) const;
+  void SetEvent(TEvent event, const TMethod& handler);
+  // Made with the first handler: most fields have none, and a data module may hold thousands.
+  std::unique_ptr<std::array<TMethod, kEventCount>> FEvents;
   friend class TFields;
   friend class TDataSet;
   String GetText(bool displayText) const;

@@ -360,13 +360,13 @@ void TDataSet::SetFieldValue(TField& field, const Variant& value) {
   slot = VarIsNull(value) ? Variant() : field.Convert(value);
   if (calculating) return;
   try {
-    CallMethod<void, TField*>(field.OnValidate, &field);
+    CallMethod<void, TField*>(field.OnValidate(), &field);
   } catch (...) {
     slot = std::move(old);
     throw;
   }
   if (!isCalc) CalculateFields();
-  CallMethod<void, TField*>(field.OnChange, &field);
+  CallMethod<void, TField*>(field.OnChange(), &field);
   DataChanged(&field);
 }
 

@@ -50,20 +50,20 @@ const TClassInfo& TField::StaticClass() {
           .StoredIf([](const TField* f) { return f->FieldKind() == TFieldKind::fkCalculated; })
           .Prop(STR("Lookup"), &TField::Lookup, &TField::SetLookup, nullptr, 0)
           .Prop(
-              STR("OnChange"), [](const TField* f) { return f->OnChange; },
-              [](TField* f, const TMethod& m) { f->OnChange = m; },
+              STR("OnChange"), [](const TField* f) { return f->OnChange(); },
+              [](TField* f, const TMethod& m) { f->SetOnChange(m); },
               &TypeInfoMethod(STR("TFieldNotifyEvent")))
           .Prop(
-              STR("OnGetText"), [](const TField* f) { return f->OnGetText; },
-              [](TField* f, const TMethod& m) { f->OnGetText = m; },
+              STR("OnGetText"), [](const TField* f) { return f->OnGetText(); },
+              [](TField* f, const TMethod& m) { f->SetOnGetText(m); },
               &TypeInfoMethod(STR("TFieldGetTextEvent")))
           .Prop(
-              STR("OnSetText"), [](const TField* f) { return f->OnSetText; },
-              [](TField* f, const TMethod& m) { f->OnSetText = m; },
+              STR("OnSetText"), [](const TField* f) { return f->OnSetText(); },
+              [](TField* f, const TMethod& m) { f->SetOnSetText(m); },
               &TypeInfoMethod(STR("TFieldSetTextEvent")))
           .Prop(
-              STR("OnValidate"), [](const TField* f) { return f->OnValidate; },
-              [](TField* f, const TMethod& m) { f->OnValidate = m; },
+              STR("OnValidate"), [](const TField* f) { return f->OnValidate(); },
+              [](TField* f, const TMethod& m) { f->SetOnValidate(m); },
               &TypeInfoMethod(STR("TFieldNotifyEvent")))
           .Build();
   return info;
@@ -229,14 +229,25 @@ double TField::AsFloat() const {
   return VarToFloat(Value());
 }
 
+const TMethod& TField::Event(TEvent event) const {
+  static const TMethod kNone;
+  return FEvents ? (*FEvents)[event] : kNone;
+}
+
+void TField::SetEvent(TEvent event, const TMethod& handler) {
+  if (!FEvents && !handler.Assigned()) return;
+  if (!FEvents) FEvents = std::make_unique<std::array<TMethod, kEventCount>>();
+  (*FEvents)[event] = handler;
+}
+
 bool TField::AsBoolean() const {
   return VarToBool(Value());
 }
 
 String TField::GetText(bool displayText) const {
-  if (Bound(OnGetText)) {
+  if (Bound(OnGetText())) {
     String text;
-    CallMethod<void, TField*, String&, bool>(OnGetText, const_cast<TField*>(this), text,
+    CallMethod<void, TField*, String&, bool>(OnGetText(), const_cast<TField*>(this), text,
                                              displayText);
     return text;
   }
@@ -244,8 +255,8 @@ String TField::GetText(bool displayText) const {
 }
 
 void TField::SetText(const String& value) {
-  if (Bound(OnSetText)) {
-    CallMethod<void, TField*, const String&>(OnSetText, this, value);
+  if (Bound(OnSetText())) {
+    CallMethod<void, TField*, const String&>(OnSetText(), this, value);
   } else {
     SetAsString(value);
   }

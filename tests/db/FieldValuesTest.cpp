@@ -142,7 +142,7 @@ TEST(FieldValues, TextAndValidationHandlers) {
   EXPECT_THROW(name->SetAsString(STR("bad")), EDatabaseError);
   EXPECT_EQ(name->AsString(), STR("xyxy"));
   // A handler the form's class does not provide (no code at design time) changes nothing.
-  name->OnGetText = TMethod{&form, STR("NoSuchHandler")};
+  name->SetOnGetText(TMethod{&form, STR("NoSuchHandler")});
   EXPECT_EQ(name->DisplayText(), STR("xyxy"));
 }
 

@@ -93,7 +93,7 @@ TEST_F(FormFields, NestedFieldsJoinTheirDatasetInOrderAndBelongToTheRoot) {
   EXPECT_TRUE(guid->ClassNameIs(STR("TGuidField")));
   EXPECT_TRUE(guid->Is<TGenericField>());
   EXPECT_EQ(guid->FieldName(), STR("Guid"));
-  EXPECT_EQ(guid->OnValidate, (TMethod{&root, STR("CustomersGuidValidate")}));
+  EXPECT_EQ(guid->OnValidate(), (TMethod{&root, STR("CustomersGuidValidate")}));
   for (TField* f : customers->Fields()) EXPECT_EQ(f->Owner(), &root);
 
   TField* country = customers->Fields()[2];

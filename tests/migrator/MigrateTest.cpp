@@ -202,7 +202,7 @@ TEST_F(MigratorTest, CarriesStatementEventsFieldsAndUpdateObjectButNoMasterLink)
   EXPECT_EQ(query->Fields()[1], total);
   EXPECT_EQ(total->Name(), S("Query1Total"));  // the doubled name repaired
   EXPECT_EQ(id->Name(), S("Query1Id"));
-  EXPECT_EQ(total->OnChange.Name, S("Query1TotalChange"));
+  EXPECT_EQ(total->OnChange().Name, S("Query1TotalChange"));
 
   auto* update = As<TmySQLUpdateSQL>(query->UpdateObject());
   ASSERT_NE(update, nullptr);
