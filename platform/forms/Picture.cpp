@@ -1,4 +1,24 @@
+#include <string>
+
 #include "forms/Graphics.h"
+
+namespace {
+
+// The class name as a message shows it: the bytes come from the file, so those outside printable
+// ASCII are written as #nn, the way form text writes character codes.
+String ShownName(const std::string& name) {
+  std::string shown;
+  for (const unsigned char c : name) {
+    if (c >= 0x20 && c < 0x7F) {
+      shown += static_cast<char>(c);
+    } else {
+      shown += '#' + std::to_string(c);
+    }
+  }
+  return FromUtf8(shown);
+}
+
+}  // namespace
 
 const TClassInfo& TPicture::StaticClass() {
   static const TClassInfo info =
@@ -26,7 +46,7 @@ void TPicture::SetData(const std::vector<uint8_t>& data) {
   }
   const std::string name(data.begin() + 1, data.begin() + 1 + static_cast<ptrdiff_t>(nameLength));
   if (name != "TBitmap") {
-    throw EInvalidGraphic(STR("Unsupported picture class ") + FromUtf8(name));
+    throw EInvalidGraphic(STR("Unsupported picture class ") + ShownName(name));
   }
   const size_t sizeAt = 1 + nameLength;
   if (sizeAt + 4 > data.size()) throw EInvalidGraphic(STR("Picture data is not valid: no size"));

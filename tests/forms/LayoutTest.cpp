@@ -152,6 +152,17 @@ TEST(Graphics, BitmapFilesAndPictureData) {
   EXPECT_EQ(image.Picture()->Width(), 3);
   data[1] = 'X';
   EXPECT_THROW(image.Picture()->SetData(data), EInvalidGraphic);
+  // A name that runs into the size bytes is shown without its raw bytes.
+  data[0] = 10;
+  data[1] = 'T';
+  try {
+    image.Picture()->SetData(data);
+    ADD_FAILURE() << "a picture class of ten letters was taken";
+  } catch (const EInvalidGraphic& e) {
+    // The size, 70, reads as "F"; its three high bytes are zeros.
+    EXPECT_EQ(e.Message(), STR("Unsupported picture class TBitmapF#0#0"));
+  }
+  EXPECT_EQ(image.Picture()->Width(), 3);  // the failures left the picture as it was
 }
 
 TEST(Graphics, CanvasMeasuresWithFixedCellsAndDrawsUntilTheNextPaint) {
