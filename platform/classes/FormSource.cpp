@@ -24,14 +24,8 @@ TFormSource::TFormSource(TBytes* bytes, size_t start, size_t textAt, size_t trai
 }
 
 TFormSource::TFormSource(const TFormSource& other)
-    : FBytes(other.FBytes),
-      FStart(other.FStart),
-      FTextAt(other.FTextAt),
-      FTrailingAt(other.FTrailingAt),
-      FEnd(other.FEnd),
-      FAtLineStart(other.FAtLineStart) {
-  if (FBytes != nullptr) ++FBytes->FUsers;
-}
+    : TFormSource(other.FBytes, other.FStart, other.FTextAt, other.FTrailingAt, other.FEnd,
+                  other.FAtLineStart != 0) {}
 
 TFormSource::TFormSource(TFormSource&& other) noexcept
     : FBytes(other.FBytes),
