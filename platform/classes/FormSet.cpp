@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <string>
-#include <unordered_map>
 #include <utility>
 
 #include "AtomicFile.h"
@@ -11,6 +10,7 @@
 #include "FormSync.h"
 #include "StoredProperties.h"
 #include "classes/FormText.h"
+#include "classes/PointerMap.h"
 
 namespace {
 
@@ -59,26 +59,27 @@ struct TFormModule::TState {
   std::vector<TBinding> Bindings;
   std::vector<TPendingReference> Pending;  // references into forms not open
   std::vector<TFormWarning> Warnings;
-  std::unordered_map<const TComponent*, size_t> LiveBindings;  // position in Bindings
+  TPointerMap<const TComponent*, size_t> LiveBindings;  // position in Bindings
   bool Closing = false;
 
   // After Bindings changed.
   void IndexBindings() {
-    LiveBindings.clear();
+    LiveBindings = {};
+    LiveBindings.Reserve(Bindings.size());
     for (size_t i = 0; i < Bindings.size(); ++i) {
       if (Bindings[i].Alive) LiveBindings[Bindings[i].Component] = i;
     }
   }
   TBinding* BindingOf(const TComponent* component) {
-    const auto it = LiveBindings.find(component);
-    return it == LiveBindings.end() ? nullptr : &Bindings[it->second];
+    const size_t* at = LiveBindings.Find(component);
+    return at == nullptr ? nullptr : &Bindings[*at];
   }
   void Watch(TComponent* component) { Watcher->FreeNotification(component); }
   void Gone(TComponent* component) {
     if (Closing) return;
-    if (const auto it = LiveBindings.find(component); it != LiveBindings.end()) {
-      Bindings[it->second].Alive = false;
-      LiveBindings.erase(it);
+    if (const size_t* at = LiveBindings.Find(component)) {
+      Bindings[*at].Alive = false;
+      LiveBindings.Erase(component);
     }
     if (Pending.empty()) return;
     std::erase_if(Pending, [&](const TPendingReference& r) { return r.Component == component; });
@@ -104,7 +105,7 @@ const std::vector<TFormWarning>& TFormModule::Warnings() const {
 
 void TFormModule::Sync() {
   // Made again below; a large form need not hold it beside the sync's own.
-  FState->LiveBindings.clear();
+  FState->LiveBindings = {};
   SyncDocument(*FState->Document, FState->Root.get(), FState->Bindings,
                [this](TComponent* c) { FState->Watch(c); });
   FState->IndexBindings();

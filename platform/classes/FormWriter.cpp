@@ -97,17 +97,17 @@ class TFormWriter {
       FOut += FStyle.LineBreak;
       return;
     }
-    const std::string own = IndentOf(property.Source, indent);
     const bool collectionSource = property.Tail().Present();
     if (property.Modified) {
       FOut += property.Source.Leading();
-      RenderProperty(FOut, property, own, FStyle);
+      RenderProperty(FOut, property, IndentOf(property.Source, indent), FStyle);
       FOut += collectionSource ? property.Tail().Trailing() : property.Source.Trailing();
       return;
     }
     Source(property.Source);
     if (!collectionSource) return;
-    for (const TFormItem& item : property.Value.CollectionItems()) Item(item, own + "  ");
+    const std::string items = IndentOf(property.Source, indent) + "  ";
+    for (const TFormItem& item : property.Value.CollectionItems()) Item(item, items);
     Source(property.Tail());
   }
 

@@ -1,5 +1,8 @@
 #include "StoredProperties.h"
 
+#include <array>
+#include <cstdint>
+
 #include "ComponentReferences.h"
 #include "classes/Collection.h"
 #include "classes/IntegerConsts.h"
@@ -11,6 +14,30 @@ constexpr int kMaxObjectDepth = 16;  // nested persistents (Gutter.Font.Name)
 
 void Add(TFormProperties& out, TFormName name, TFormValue value) {
   out.emplace_back(name, std::move(value));
+}
+
+// A property's name as a form name. Interning takes a lock and a hash; every component asks for
+// the same few dozen names, so each thread remembers them by property. The spelling is checked
+// on a hit: a class freed with its package may leave its address to another.
+TFormName FormNameOf(const TPropInfo& prop) {
+  struct TSlot {
+    const TPropInfo* Prop = nullptr;
+    TFormName Name;
+  };
+  constexpr size_t kSlots = 256;
+  thread_local std::array<TSlot, kSlots> slots;
+  TSlot& slot = slots[(reinterpret_cast<uintptr_t>(&prop) / sizeof(TPropInfo)) % kSlots];
+  if (slot.Prop != &prop || slot.Name.Str() != prop.Name) slot = {&prop, TFormName(prop.Name)};
+  return slot.Name;
+}
+
+// The value to write; empty when the property cannot be read now (then it is not written).
+TValue WrittenValue(const TObject* object, const TPropInfo& prop) {
+  try {
+    return prop.Written ? prop.Written(object) : GetPropValue(object, prop);
+  } catch (const Exception&) {
+    return {};
+  }
 }
 
 bool AtDefault(const TPropInfo& prop, int64_t value) {
@@ -56,14 +83,9 @@ void CollectObject(TFormProperties& out, const TObject* value, const String& pat
 void CollectProperty(TFormProperties& out, const TObject* object, const TPropInfo& prop,
                      const String& prefix, const TComponent* lookupRoot, int depth) {
   const auto path = [&] {
-    return prefix.empty() ? TFormName(prop.Name) : TFormName(prefix + prop.Name);
+    return prefix.empty() ? FormNameOf(prop) : TFormName(prefix + prop.Name);
   };
-  TValue value;
-  try {
-    value = prop.Written ? prop.Written(object) : GetPropValue(object, prop);
-  } catch (const Exception&) {
-    return;  // a property that cannot be read now is not written
-  }
+  TValue value = WrittenValue(object, prop);
   const TTypeInfo& type = *prop.PropType;
   const auto* number = std::get_if<int64_t>(&value);
   switch (prop.Kind()) {
@@ -90,13 +112,13 @@ void CollectProperty(TFormProperties& out, const TObject* object, const TPropInf
       }
       return;
     case TTypeKind::tkString:
-      if (const auto* s = std::get_if<String>(&value); s != nullptr && !s->empty()) {
-        Add(out, path(), TFormValue::Str(*s));
+      if (auto* s = std::get_if<String>(&value); s != nullptr && !s->empty()) {
+        Add(out, path(), TFormValue::Str(std::move(*s)));
       }
       return;
     case TTypeKind::tkMethod:
-      if (const auto* m = std::get_if<TMethod>(&value); m != nullptr && !m->Name.empty()) {
-        Add(out, path(), TFormValue::Ident(m->Name));
+      if (auto* m = std::get_if<TMethod>(&value); m != nullptr && !m->Name.empty()) {
+        Add(out, path(), TFormValue::Ident(std::move(m->Name)));
       }
       return;
     case TTypeKind::tkClass:
@@ -109,14 +131,15 @@ void CollectProperty(TFormProperties& out, const TObject* object, const TPropInf
   }
 }
 
+bool IsWritten(const TObject* object, const TPropInfo& prop) {
+  if (!prop.Set && prop.Kind() != TTypeKind::tkClass) return false;
+  return !prop.IsStored || prop.IsStored(object);
+}
+
 void Collect(TFormProperties& out, const TObject* object, const String& prefix,
              const TComponent* lookupRoot, int depth) {
-  const bool component = prefix.empty() && dynamic_cast<const TComponent*>(object) != nullptr;
   for (const TPropInfo* prop : object->ClassType().AllProps()) {
-    if (component && SameText(prop->Name, STR("Name"))) continue;
-    if (!prop->Set && prop->Kind() != TTypeKind::tkClass) continue;
-    if (prop->IsStored && !prop->IsStored(object)) continue;
-    CollectProperty(out, object, *prop, prefix, lookupRoot, depth);
+    if (IsWritten(object, *prop)) CollectProperty(out, object, *prop, prefix, lookupRoot, depth);
   }
 }
 
@@ -124,18 +147,30 @@ void Collect(TFormProperties& out, const TObject* object, const String& prefix,
 
 TFormProperties StoredProperties(const TComponent* component) {
   TFormProperties properties;
+  properties.reserve(8);
   const String noPrefix;
-  Collect(properties, component, noPrefix, LookupRootOf(component), 0);
+  const TComponent* lookupRoot = LookupRootOf(component);
+  bool publishesLeft = false;
+  bool publishesTop = false;
+  static constexpr StringView kName = STR("Name");
+  static constexpr StringView kLeftName = STR("Left");
+  static constexpr StringView kTopName = STR("Top");
+  for (const TPropInfo* prop : component->ClassType().AllProps()) {
+    // The name is the object's header, not a property line.
+    if (SameText(prop->Name, kName)) continue;
+    publishesLeft = publishesLeft || SameText(prop->Name, kLeftName);
+    publishesTop = publishesTop || SameText(prop->Name, kTopName);
+    if (IsWritten(component, *prop)) {
+      CollectProperty(properties, component, *prop, noPrefix, lookupRoot, 0);
+    }
+  }
   const auto info = static_cast<uint32_t>(component->DesignInfo());
   const auto left = static_cast<int16_t>(info & 0xFFFF);
   const auto top = static_cast<int16_t>(info >> 16);
-  const TClassInfo& cls = component->ClassType();
-  if (left != 0 && cls.FindProp(STR("Left")) == nullptr) {
-    Add(properties, STR("Left"), TFormValue::Integer(left));
-  }
-  if (top != 0 && cls.FindProp(STR("Top")) == nullptr) {
-    Add(properties, STR("Top"), TFormValue::Integer(top));
-  }
+  static const TFormName kLeft(STR("Left"));
+  static const TFormName kTop(STR("Top"));
+  if (left != 0 && !publishesLeft) Add(properties, kLeft, TFormValue::Integer(left));
+  if (top != 0 && !publishesTop) Add(properties, kTop, TFormValue::Integer(top));
   return properties;
 }
 

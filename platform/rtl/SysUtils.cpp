@@ -72,7 +72,8 @@ int CompareText(StringView a, StringView b) {
 }
 
 bool SameText(StringView a, StringView b) {
-  return a.size() == b.size() && CompareText(a, b) == 0;
+  // Names mostly match in the same spelling.
+  return a.size() == b.size() && (a == b || CompareText(a, b) == 0);
 }
 
 size_t TTextHash::operator()(StringView text) const {
