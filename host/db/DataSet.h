@@ -7,12 +7,12 @@
 //   Before.../After..., OnCalcFields, OnNewRecord  void(TDataSet* dataSet)
 //   OnFilterRecord                                 void(TDataSet* dataSet, bool& accept)
 //   OnDeleteError, OnEditError, OnPostError        void(TDataSet*, EDatabaseError&, TDataAction&)
-#include <array>
 #include <memory>
 #include <vector>
 
 #include "classes/Component.h"
 #include "classes/Sets.h"
+#include "classes/SparseArray.h"
 #include "classes/StringList.h"
 #include "db/FieldDefs.h"
 #include "db/Fields.h"
@@ -218,9 +218,7 @@ class TDataSet : public TComponent {
   std::unique_ptr<TIndexDefs> FIndexDefs;
   TDataSource* FDataSource = nullptr;
   std::vector<TDataSource*> FDataSources;  // the data sources that serve this dataset
-  // Made with the first handler: most datasets have few events or none, and a form may hold
-  // thousands of datasets.
-  std::unique_ptr<std::array<TMethod, kDataSetEventCount>> FEvents;
+  TSparseArray<TMethod, kDataSetEventCount> FEvents;
   String FFilter;
   std::unique_ptr<TFilterExpression> FFilterExpression;
   bool FFiltered = false;

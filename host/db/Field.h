@@ -5,12 +5,11 @@
 //   OnChange, OnValidate  void(TField* sender)
 //   OnGetText             void(TField* sender, String& text, bool displayText)
 //   OnSetText             void(TField* sender, const String& text)
-#include <array>
-#include <memory>
 #include <optional>
 
 #include "classes/Alignment.h"
 #include "classes/Component.h"
+#include "classes/SparseArray.h"
 #include "db/FieldTypes.h"
 #include "db/Variant.h"
 
@@ -51,15 +50,15 @@ class TField : public TComponent {
   // True exactly for lookup fields.
   bool Lookup() const { return FFieldKind == TFieldKind::fkLookup; }
   void SetLookup(bool value);
-  const String& EditMask() const { return FEditMask; }
-  void SetEditMask(const String& value) { FEditMask = value; }
+  const String& EditMask() const { return FTexts[kEditMask]; }
+  void SetEditMask(const String& value) { FTexts.Set(kEditMask, value); }
   TAlignment Alignment() const { return FAlignment.value_or(DefaultAlignment()); }
   void SetAlignment(TAlignment value) { FAlignment = value; }
   bool IsAlignmentStored() const { return Alignment() != DefaultAlignment(); }
   // Numbers align right unless told otherwise.
   virtual TAlignment DefaultAlignment() const { return TAlignment::taLeftJustify; }
-  const String& DefaultExpression() const { return FDefaultExpression; }
-  void SetDefaultExpression(const String& value) { FDefaultExpression = value; }
+  const String& DefaultExpression() const { return FTexts[kDefaultExpression]; }
+  void SetDefaultExpression(const String& value) { FTexts.Set(kDefaultExpression, value); }
   // The class's default width until one is set.
   int DisplayWidth() const;
   void SetDisplayWidth(int value) { FDisplayWidth = value; }
@@ -72,23 +71,23 @@ class TField : public TComponent {
   void SetReadOnly(bool value) { FReadOnly = value; }
   int Size() const { return FSize; }
   void SetSize(int value);
-  const String& Origin() const { return FOrigin; }
-  void SetOrigin(const String& value) { FOrigin = value; }
-  const String& DisplayFormat() const { return FDisplayFormat; }
-  void SetDisplayFormat(const String& value) { FDisplayFormat = value; }
+  const String& Origin() const { return FTexts[kOrigin]; }
+  void SetOrigin(const String& value) { FTexts.Set(kOrigin, value); }
+  const String& DisplayFormat() const { return FTexts[kDisplayFormat]; }
+  void SetDisplayFormat(const String& value) { FTexts.Set(kDisplayFormat, value); }
 
   // Lookup definition: KeyFields of this dataset match LookupKeyFields of LookupDataSet, whose
   // LookupResultField gives the value.
-  const String& KeyFields() const { return FKeyFields; }
-  void SetKeyFields(const String& value) { FKeyFields = value; }
+  const String& KeyFields() const { return FTexts[kKeyFields]; }
+  void SetKeyFields(const String& value) { FTexts.Set(kKeyFields, value); }
   bool LookupCache() const { return FLookupCache; }
   void SetLookupCache(bool value) { FLookupCache = value; }
   TDataSet* LookupDataSet() const { return FLookupDataSet; }
   void SetLookupDataSet(TDataSet* value);
-  const String& LookupKeyFields() const { return FLookupKeyFields; }
-  void SetLookupKeyFields(const String& value) { FLookupKeyFields = value; }
-  const String& LookupResultField() const { return FLookupResultField; }
-  void SetLookupResultField(const String& value) { FLookupResultField = value; }
+  const String& LookupKeyFields() const { return FTexts[kLookupKeyFields]; }
+  void SetLookupKeyFields(const String& value) { FTexts.Set(kLookupKeyFields, value); }
+  const String& LookupResultField() const { return FTexts[kLookupResultField]; }
+  void SetLookupResultField(const String& value) { FTexts.Set(kLookupResultField, value); }
 
   const TMethod& OnChange() const { return Event(kOnChange); }
   void SetOnChange(const TMethod& handler) { SetEvent(kOnChange, handler); }
@@ -137,10 +136,21 @@ class TField : public TComponent {
 
  private:
   enum TEvent { kOnChange, kOnGetText, kOnSetText, kOnValidate, kEventCount };
-  const TMethod& Event(TEvent event) const;
-  void SetEvent(TEvent event, const TMethod& handler);
-  // Made with the first handler: most fields have none, and a data module may hold thousands.
-  std::unique_ptr<std::array<TMethod, kEventCount>> FEvents;
+  const TMethod& Event(TEvent event) const { return FEvents[event]; }
+  void SetEvent(TEvent event, const TMethod& handler) { FEvents.Set(event, handler); }
+  TSparseArray<TMethod, kEventCount> FEvents;
+  // Texts most fields leave empty.
+  enum TText {
+    kEditMask,
+    kDefaultExpression,
+    kOrigin,
+    kDisplayFormat,
+    kKeyFields,
+    kLookupKeyFields,
+    kLookupResultField,
+    kTextCount
+  };
+  TSparseArray<String, kTextCount> FTexts;
   friend class TFields;
   friend class TDataSet;
   String GetText(bool displayText) const;
@@ -153,19 +163,12 @@ class TField : public TComponent {
   String FFieldName;
   String FDisplayLabel;
   TFieldKind FFieldKind = TFieldKind::fkData;
-  String FEditMask;
   std::optional<TAlignment> FAlignment;
-  String FDefaultExpression;
   int FDisplayWidth = 0;
   bool FVisible = true;
   bool FRequired = false;
   bool FReadOnly = false;
   int FSize = 0;
-  String FOrigin;
-  String FDisplayFormat;
-  String FKeyFields;
   bool FLookupCache = false;
   TDataSet* FLookupDataSet = nullptr;
-  String FLookupKeyFields;
-  String FLookupResultField;
 };

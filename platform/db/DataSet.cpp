@@ -210,15 +210,11 @@ void TDataSet::DoEvent(TDataSetEvent event) {
 }
 
 const TMethod& TDataSet::Event(TDataSetEvent event) const {
-  static const TMethod none;
-  return FEvents ? (*FEvents)[static_cast<size_t>(event)] : none;
+  return FEvents[static_cast<size_t>(event)];
 }
 
 void TDataSet::SetEvent(TDataSetEvent event, const TMethod& handler) {
-  if (!FEvents && handler.Assigned()) {
-    FEvents = std::make_unique<std::array<TMethod, kDataSetEventCount>>();
-  }
-  if (FEvents) (*FEvents)[static_cast<size_t>(event)] = handler;
+  FEvents.Set(static_cast<size_t>(event), handler);
   if (event == TDataSetEvent::OnFilterRecord && Active() && FFiltered) Refilter();
 }
 

@@ -229,17 +229,6 @@ double TField::AsFloat() const {
   return VarToFloat(Value());
 }
 
-const TMethod& TField::Event(TEvent event) const {
-  static const TMethod kNone;
-  return FEvents ? (*FEvents)[event] : kNone;
-}
-
-void TField::SetEvent(TEvent event, const TMethod& handler) {
-  if (!FEvents && !handler.Assigned()) return;
-  if (!FEvents) FEvents = std::make_unique<std::array<TMethod, kEventCount>>();
-  (*FEvents)[event] = handler;
-}
-
 bool TField::AsBoolean() const {
   return VarToBool(Value());
 }
