@@ -2,7 +2,7 @@
 # Installs the build and test dependencies on Debian 12 (run as root). Does nothing when all are present.
 set -euo pipefail
 packages=(g++ ccache cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
-          mariadb-server mariadb-client libmariadb-dev jq qt6-base-dev xvfb xauth
+          libmimalloc-dev mariadb-server mariadb-client libmariadb-dev jq qt6-base-dev xvfb xauth
           fonts-dejavu-extra)  # condensed faces: the dialogs' captions fit as designed
 missing=()
 for p in "${packages[@]}"; do
