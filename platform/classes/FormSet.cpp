@@ -59,31 +59,39 @@ struct TFormModule::TState {
   std::vector<TBinding> Bindings;
   std::vector<TPendingReference> Pending;  // references into forms not open
   std::vector<TFormWarning> Warnings;
-  TPointerMap<const TComponent*, size_t> LiveBindings;  // position in Bindings
   bool Closing = false;
 
-  // After Bindings changed.
-  void IndexBindings() {
-    LiveBindings = {};
-    LiveBindings.Reserve(Bindings.size());
-    for (size_t i = 0; i < Bindings.size(); ++i) {
-      if (Bindings[i].Alive) LiveBindings[Bindings[i].Component] = i;
-    }
-  }
+  // After Bindings changed: the index is made again when next asked for. Most forms are opened
+  // and saved without a component being freed or a reference mended in between.
+  void BindingsChanged() { FLiveBindings.reset(); }
   TBinding* BindingOf(const TComponent* component) {
-    const size_t* at = LiveBindings.Find(component);
+    const size_t* at = LiveBindings().Find(component);
     return at == nullptr ? nullptr : &Bindings[*at];
   }
   void Watch(TComponent* component) { Watcher->FreeNotification(component); }
   void Gone(TComponent* component) {
     if (Closing) return;
-    if (const size_t* at = LiveBindings.Find(component)) {
+    if (const size_t* at = LiveBindings().Find(component)) {
       Bindings[*at].Alive = false;
-      LiveBindings.Erase(component);
+      FLiveBindings->Erase(component);
     }
     if (Pending.empty()) return;
     std::erase_if(Pending, [&](const TPendingReference& r) { return r.Component == component; });
   }
+
+ private:
+  // Position in Bindings of each live bound component.
+  TPointerMap<const TComponent*, size_t>& LiveBindings() {
+    if (!FLiveBindings) {
+      FLiveBindings = std::make_unique<TPointerMap<const TComponent*, size_t>>();
+      FLiveBindings->Reserve(Bindings.size());
+      for (size_t i = 0; i < Bindings.size(); ++i) {
+        if (Bindings[i].Alive) (*FLiveBindings)[Bindings[i].Component] = i;
+      }
+    }
+    return *FLiveBindings;
+  }
+  std::unique_ptr<TPointerMap<const TComponent*, size_t>> FLiveBindings;
 };
 
 TFormModule::TFormModule(std::unique_ptr<TState> state) : FState(std::move(state)) {}
@@ -104,11 +112,11 @@ const std::vector<TFormWarning>& TFormModule::Warnings() const {
 }
 
 void TFormModule::Sync() {
-  // Made again below; a large form need not hold it beside the sync's own.
-  FState->LiveBindings = {};
+  // The bindings change: their index goes now, so a large form does not hold it beside the
+  // sync's own.
+  FState->BindingsChanged();
   SyncDocument(*FState->Document, FState->Root.get(), FState->Bindings,
                [this](TComponent* c) { FState->Watch(c); });
-  FState->IndexBindings();
 }
 
 std::string TFormModule::Render() {
@@ -196,7 +204,7 @@ TFormModule& TFormSet::Add(std::unique_ptr<TFormDocument> document,
           .Remember(StoredProperties(b.Component));
       s->Watch(b.Component);
     }
-    s->IndexBindings();
+    s->BindingsChanged();
     s->Warnings = std::move(builder.Warnings);
     FModules.emplace_back(new TFormModule(std::move(state)));
   } catch (...) {

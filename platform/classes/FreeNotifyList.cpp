@@ -3,22 +3,22 @@
 #include <algorithm>
 
 bool TFreeNotifyList::Contains(const TComponent* component) const {
-  if (FIndexed) return FIndex.Find(component) != nullptr;
+  if (FIndex) return FIndex->Find(component) != nullptr;
   return std::find(FItems.begin(), FItems.end(), component) != FItems.end();
 }
 
 void TFreeNotifyList::Add(TComponent* component) {
   FItems.push_back(component);
   ++FCount;
-  if (FIndexed) {
-    FIndex.Insert(component, FItems.size() - 1);
+  if (FIndex) {
+    FIndex->Insert(component, FItems.size() - 1);
   } else if (FCount >= kIndexFrom) {
     Rebuild();
   }
 }
 
 void TFreeNotifyList::Remove(const TComponent* component) {
-  if (!FIndexed) {
+  if (!FIndex) {
     // Members mostly leave in reverse order of arrival.
     const auto it = std::find(FItems.rbegin(), FItems.rend(), component);
     if (it == FItems.rend()) return;
@@ -26,10 +26,10 @@ void TFreeNotifyList::Remove(const TComponent* component) {
     --FCount;
     return;
   }
-  const size_t* at = FIndex.Find(component);
+  const size_t* at = FIndex->Find(component);
   if (at == nullptr) return;
   FItems[*at] = nullptr;
-  FIndex.Erase(component);
+  FIndex->Erase(component);
   --FCount;
   DropTrailingHoles();
   if (FItems.size() > 2 * FCount + kIndexFrom) Rebuild();
@@ -38,7 +38,7 @@ void TFreeNotifyList::Remove(const TComponent* component) {
 TComponent* TFreeNotifyList::TakeLast() {
   TComponent* last = FItems.back();
   FItems.pop_back();
-  if (FIndexed) FIndex.Erase(last);
+  if (FIndex) FIndex->Erase(last);
   --FCount;
   DropTrailingHoles();
   return last;
@@ -50,9 +50,11 @@ void TFreeNotifyList::DropTrailingHoles() {
 
 void TFreeNotifyList::Rebuild() {
   std::erase(FItems, nullptr);
-  FIndex.Clear();
-  FIndexed = FItems.size() >= kIndexFrom;
-  if (!FIndexed) return;
-  FIndex.Reserve(FItems.size());
-  for (size_t i = 0; i < FItems.size(); ++i) FIndex.Insert(FItems[i], i);
+  if (FItems.size() < kIndexFrom) {
+    FIndex.reset();
+    return;
+  }
+  FIndex = std::make_unique<TPointerMap<const TComponent*, size_t>>();
+  FIndex->Reserve(FItems.size());
+  for (size_t i = 0; i < FItems.size(); ++i) FIndex->Insert(FItems[i], i);
 }

@@ -2,6 +2,7 @@
 // The components to tell when one is freed, in the order they asked. A form's module watches
 // every component of its form, so long lists find their members through an index.
 #include <cstddef>
+#include <memory>
 #include <vector>
 
 #include "classes/PointerMap.h"
@@ -31,8 +32,8 @@ class TFreeNotifyList {
   void Rebuild();
 
   std::vector<TComponent*> FItems;  // null where a member left
-  // Positions, once the list is long; most lists (a component's, naming its module) stay short.
-  TPointerMap<const TComponent*, size_t> FIndex;
-  bool FIndexed = false;
+  // Positions, once the list is long; most lists (a component's, naming its module) stay short,
+  // and every component of a form has one.
+  std::unique_ptr<TPointerMap<const TComponent*, size_t>> FIndex;
   size_t FCount = 0;
 };
