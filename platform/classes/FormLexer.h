@@ -1,6 +1,6 @@
 #pragma once
-// Splits form text into tokens, keeping their byte offsets and line/column (columns count
-// characters) so that the parser can cut the source of each node.
+// Splits form text into tokens, keeping their byte offsets so that the parser can cut the source
+// of each node. Lines and columns are found from an offset only when a message needs them.
 #include <cstdint>
 #include <string_view>
 
@@ -12,8 +12,6 @@ struct TFormToken {
   TFormTokenKind Kind = TFormTokenKind::Eof;
   size_t Start = 0;
   size_t End = 0;
-  int Line = 1;
-  int Column = 1;
   char Ch = 0;      // Char tokens
   int64_t Int = 0;  // Integer tokens
 };
@@ -32,6 +30,8 @@ class TFormLexer {
   bool IsWord(std::string_view word) const;
   // The next token after the current one is the character c.
   bool FollowedBy(char c) const;
+  // A line break stands between the token before the current one and the current one.
+  bool OnNewLine() const;
   std::string_view Spelling() const;
   String TokenString() const;
   // Appends the current String token's parts to builder.
@@ -47,18 +47,15 @@ class TFormLexer {
  private:
   // Bytes of the name character at i (a letter or '_', or a digit unless first); 0 for none.
   size_t NameCharLength(size_t i, bool first) const;
-  void MoveTo(size_t offset);
+  size_t ScanName(size_t i) const;
   size_t ScanString(size_t i);
   size_t ScanNumber(size_t i);
-  size_t ScanBinary(size_t i);
-  [[noreturn]] void ErrorHere(size_t offset, const String& message);
+  size_t ScanBinary(size_t i) const;
+  [[noreturn]] void ErrorHere(size_t offset, const String& message) const;
 
   std::string_view FSource;
   TFormEncoding FEncoding;
   String FFileName;
-  size_t FPos;
-  int FLine = 1;
-  int FColumn = 1;
   size_t FPrevEnd;
   TFormToken FToken;
   int FDoubled = 0;

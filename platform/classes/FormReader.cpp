@@ -191,13 +191,12 @@ class TFormParser {
     std::vector<TFormItem>& items = Scratch(FItems);
     while (FLexer.IsWord("item")) {
       TFormItem item;
-      const int line = FLexer.Token().Line;
       const TOpenNode start = Begin();
       FLexer.Next();
       if (FLexer.IsChar(':')) {
         FLexer.Next();
         item.ItemClass = ExpectIdent(STR("Item class"));
-      } else if (FLexer.Token().Kind == TFormTokenKind::Ident && FLexer.Token().Line == line &&
+      } else if (FLexer.Token().Kind == TFormTokenKind::Ident && !FLexer.OnNewLine() &&
                  !FLexer.IsWord("end") && !FLexer.FollowedBy('=') && !FLexer.FollowedBy('.')) {
         item.ItemClass = ExpectIdent(STR("Item class"));
       }
