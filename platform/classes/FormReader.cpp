@@ -1,6 +1,7 @@
 // Parser of form text into the document model. Each node takes the source text from the end
 // of the node before it: its leading white space, its tokens, and the blanks after them up to
 // one line break, so that the nodes laid end to end give back the file.
+#include <algorithm>
 #include <deque>
 #include <fstream>
 #include <limits>
@@ -70,8 +71,13 @@ class TFormParser {
   }
   void Leave() { --FDepth; }
 
-  String ExpectIdent(const String& what) {
-    if (FLexer.Token().Kind != TFormTokenKind::Ident) FLexer.Error(what + STR(" expected"));
+  // what names the expected token in a message: a literal, so that no text is made unless one
+  // is raised.
+  void ExpectKind(TFormTokenKind kind, const Char* what) const {
+    if (FLexer.Token().Kind != kind) FLexer.Error(String(what) + STR(" expected"));
+  }
+  String ExpectIdent(const Char* what) {
+    ExpectKind(TFormTokenKind::Ident, what);
     String text = FLexer.TokenString();
     FLexer.Next();
     return text;
@@ -84,7 +90,7 @@ class TFormParser {
   }
   int64_t ExpectOrder() {
     ExpectChar('[');
-    if (FLexer.Token().Kind != TFormTokenKind::Integer) FLexer.Error(STR("Integer expected"));
+    ExpectKind(TFormTokenKind::Integer, STR("Integer"));
     const int64_t order = FLexer.Token().Int;
     FLexer.Next();
     ExpectChar(']');
@@ -116,10 +122,7 @@ class TFormParser {
     Finish(object->Head, start);
 
     TFormProperties& properties = Scratch(FProperties);
-    while (FLexer.Token().Kind == TFormTokenKind::Ident && !FLexer.IsWord("end") &&
-           !AtObjectStart()) {
-      properties.push_back(ParseProperty());
-    }
+    ParseProperties(properties, true);
     object->Properties = Take(properties);
     while (AtObjectStart()) object->AddChild(ParseObject());
     if (!FLexer.IsWord("end")) {
@@ -134,18 +137,32 @@ class TFormParser {
     return object;
   }
 
-  String DottedName(const String& what) {
-    String name = ExpectIdent(what);
-    while (FLexer.IsChar('.')) {
+  // An identifier, or identifiers joined by dots when dotted: their spelling in the file.
+  std::string_view Spelling(const Char* what, bool dotted) {
+    ExpectKind(TFormTokenKind::Ident, what);
+    const size_t start = FLexer.Token().Start;
+    FLexer.Next();
+    while (dotted && FLexer.IsChar('.')) {
       FLexer.Next();
-      name += STR(".");
-      name += ExpectIdent(what);
+      ExpectKind(TFormTokenKind::Ident, what);
+      FLexer.Next();
     }
-    return name;
+    return FSource.substr(start, FLexer.PrevEnd() - start);
   }
+  // A dotted spelling as a String: blanks may stand around the dots.
+  String Joined(std::string_view spelling) const {
+    if (std::none_of(spelling.begin(), spelling.end(), IsBlankByte)) {
+      return DecodeFormBytes(spelling, FEncoding);
+    }
+    std::string joined;
+    for (char c : spelling) {
+      if (!IsBlankByte(c)) joined += c;
+    }
+    return DecodeFormBytes(joined, FEncoding);
+  }
+  static bool IsBlankByte(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
-  TFormProperty ParseProperty() {
-    TFormProperty property;
+  void ParseProperty(TFormProperty& property) {
     const TOpenNode start = Begin();
     property.Name = Name(STR("Property name"), true);
     ExpectChar('=');
@@ -160,30 +177,30 @@ class TFormParser {
       property.Value = ParseValue();
       Finish(property.Source, start);
     }
-    return property;
+  }
+  void ParseProperties(TFormProperties& properties, bool inObject) {
+    while (FLexer.Token().Kind == TFormTokenKind::Ident && !FLexer.IsWord("end") &&
+           !(inObject && AtObjectStart())) {
+      ParseProperty(properties.emplace_back());
+    }
   }
 
-  // A class or (dotted) property name. Names recur throughout a file: each spelling is decoded
-  // and looked up once.
-  TFormName Name(const String& what, bool dotted) {
-    if (FLexer.Token().Kind != TFormTokenKind::Ident) FLexer.Error(what + STR(" expected"));
-    const size_t start = FLexer.Token().Start;
-    FLexer.Next();
-    while (dotted && FLexer.IsChar('.')) {
-      FLexer.Next();
-      if (FLexer.Token().Kind != TFormTokenKind::Ident) FLexer.Error(what + STR(" expected"));
-      FLexer.Next();
-    }
-    const std::string_view spelling = FSource.substr(start, FLexer.PrevEnd() - start);
+  // A class or (dotted) property name. A form repeats the same few names: the last ones seen are
+  // kept by spelling in a small table, the others in a map, so each spelling is decoded and
+  // interned once.
+  TFormName Name(const Char* what, bool dotted) {
+    const std::string_view spelling = Spelling(what, dotted);
+    TRecentName& recent = FRecent[RecentSlot(spelling)];
+    if (recent.Spelling == spelling) return recent.Name;
     auto [it, added] = FNames.try_emplace(spelling);
-    if (added) {
-      std::string name;  // blanks may stand around the dots
-      for (char c : spelling) {
-        if (static_cast<unsigned char>(c) > ' ') name += c;
-      }
-      it->second = TFormName(DecodeFormBytes(name, FEncoding));
-    }
+    if (added) it->second = TFormName(Joined(spelling));
+    recent = {it->first, it->second};
     return it->second;
+  }
+  static size_t RecentSlot(std::string_view spelling) {
+    const auto byte = [&](size_t i) { return static_cast<unsigned char>(spelling[i]); };
+    const size_t n = spelling.size();
+    return (n * 7 + byte(0) * 31 + byte(n - 1) * 3 + byte(n / 2)) % kRecentNames;
   }
 
   TFormValue ParseCollection() {
@@ -203,9 +220,7 @@ class TFormParser {
       if (FLexer.IsChar('[')) item.Order = ExpectOrder();
       Finish(item.Head, start);
       TFormProperties& properties = Scratch(FProperties);
-      while (FLexer.Token().Kind == TFormTokenKind::Ident && !FLexer.IsWord("end")) {
-        properties.push_back(ParseProperty());
-      }
+      ParseProperties(properties, false);
       item.Properties = Take(properties);
       if (!FLexer.IsWord("end")) FLexer.Error(STR("'end' expected"));
       const TOpenNode endStart = Begin();
@@ -223,8 +238,10 @@ class TFormParser {
     const TFormToken& token = FLexer.Token();
     switch (token.Kind) {
       case TFormTokenKind::Integer: {
-        TFormValue value = TFormValue::Integer(token.Int);
-        value.Text = FLexer.TokenString();
+        TFormValue value;
+        value.Kind = TFormValueKind::fvInteger;
+        value.Int = token.Int;
+        value.Text = FLexer.TokenString();  // as spelled: $FF stays $FF
         FLexer.Next();
         return value;
       }
@@ -236,7 +253,7 @@ class TFormParser {
       case TFormTokenKind::String:
         return ParseString();
       case TFormTokenKind::Ident:
-        return TFormValue::Ident(DottedName(STR("Identifier")));
+        return TFormValue::Ident(Joined(Spelling(STR("Identifier"), true)));
       case TFormTokenKind::Binary: {
         TFormValue value = TFormValue::Binary(FLexer.BinaryBytes());
         FLexer.Next();
@@ -258,7 +275,7 @@ class TFormParser {
     FLexer.Next();
     while (FLexer.IsChar('+')) {
       FLexer.Next();
-      if (FLexer.Token().Kind != TFormTokenKind::String) FLexer.Error(STR("String expected"));
+      ExpectKind(TFormTokenKind::String, STR("String"));
       FLexer.AppendString(builder);
       FLexer.Next();
     }
@@ -315,7 +332,13 @@ class TFormParser {
   std::deque<TFormProperties> FProperties;
   std::deque<std::vector<TFormItem>> FItems;
   std::deque<std::vector<TFormValue>> FValues;
+  struct TRecentName {
+    std::string_view Spelling;  // a key of FNames
+    TFormName Name;
+  };
+  static constexpr size_t kRecentNames = 64;
   std::unordered_map<std::string_view, TFormName> FNames;  // by spelling
+  TRecentName FRecent[kRecentNames];
   TFormLexer FLexer;
   size_t FLastEnd;
   size_t FBodyStart = FLastEnd;
