@@ -200,7 +200,9 @@ class TFormParser {
   static size_t RecentSlot(std::string_view spelling) {
     const auto byte = [&](size_t i) { return static_cast<unsigned char>(spelling[i]); };
     const size_t n = spelling.size();
-    return (n * 7 + byte(0) * 31 + byte(n - 1) * 3 + byte(n / 2)) % kRecentNames;
+    const uint64_t mixed = (uint64_t{n} << 24) ^ (uint64_t{byte(0)} << 16) ^
+                           (uint64_t{byte(n / 2)} << 8) ^ byte(n - 1);
+    return static_cast<size_t>((mixed * 0x9E3779B97F4A7C15u) >> (64 - kRecentBits));
   }
 
   TFormValue ParseCollection() {
@@ -336,7 +338,8 @@ class TFormParser {
     std::string_view Spelling;  // a key of FNames
     TFormName Name;
   };
-  static constexpr size_t kRecentNames = 64;
+  static constexpr int kRecentBits = 8;
+  static constexpr size_t kRecentNames = size_t{1} << kRecentBits;
   std::unordered_map<std::string_view, TFormName> FNames;  // by spelling
   TRecentName FRecent[kRecentNames];
   TFormLexer FLexer;
