@@ -257,6 +257,15 @@ TEST(FormText, MalformedInputNamesThePlace) {
       {"object A: TA\n  X = 12Ж\nend\n", 2, 7, "Invalid number"},
       {"object A: TA\nend\nend\n", 3, 1, "End of file expected"},
       {"object A: TA\n  X = 1.e5\nend\n", 2, 7, "Invalid number"},
+      // Lines end with CR LF, a CR alone or LF; a byte order mark takes no column, and in a
+      // Windows-1252 file every byte is a character.
+      {"object A: TA\r\n  X = ;\r\nend\r\n", 2, 7, "Invalid character ';'"},
+      {"object A: TA\r  X = 1\r\n  Y = ;\rend\r", 3, 7, "Invalid character ';'"},
+      {"\xEF\xBB\xBFobject A: TA ;\nend\n", 1, 14, "Invalid character ';'"},
+      {"object A: TA\n  S = 'a\x80\x81' ;\nend\n", 2, 13, "Invalid character ';'"},
+      {"object A: TA\n  S = '\xC3\xA9\xC3\xA9' ;\nend\n", 2, 12, "Invalid character ';'"},
+      // An item's class stands on the item's line: a name on the next line is a property.
+      {"object A: TA\n  C = <item\n    TX\n  end>\nend\n", 4, 3, "'=' expected"},
   };
   for (const TBadInput& c : cases) {
     try {
