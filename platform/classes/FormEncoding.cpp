@@ -212,7 +212,9 @@ void TFormStringBuilder::Flush() {
 
 String TFormStringBuilder::Take() {
   Flush();
-  return std::move(FText);
+  String text(FText);
+  FText.clear();
+  return text;
 }
 
 void ForEachFormUnit(const String& text, [[maybe_unused]] TFormEncoding encoding,

@@ -36,7 +36,8 @@ std::vector<uint32_t> FormLineStarts(std::string_view text);
 std::pair<int, int> FormTextPosition(std::string_view text, const std::vector<uint32_t>& lineStarts,
                                      size_t offset, TFormEncoding encoding);
 
-// Assembles a string value from its parts in file order.
+// Assembles a string value from its parts in file order. Take gives the text at its exact size
+// and empties the builder, which keeps its buffer for the next value.
 class TFormStringBuilder {
  public:
   explicit TFormStringBuilder(TFormEncoding encoding) : FEncoding(encoding) {}

@@ -97,6 +97,7 @@ void TFormLexer::Next() {
   FToken.Start = i;
   FToken.Ch = 0;
   FToken.Int = 0;
+  FToken.Plain = false;
   if (i >= FSource.size()) {
     FToken.Kind = TFormTokenKind::Eof;
     FToken.End = i;
@@ -133,7 +134,9 @@ void TFormLexer::Next() {
 
 size_t TFormLexer::ScanString(size_t i) {
   const size_t start = i;
-  while (i < FSource.size()) {
+  const int doubled = FDoubled;
+  int parts = 0;
+  for (; i < FSource.size(); ++parts) {
     if (FSource[i] == '\'') {
       ++i;
       for (;;) {
@@ -168,6 +171,7 @@ size_t TFormLexer::ScanString(size_t i) {
       break;
     }
   }
+  FToken.Plain = parts == 1 && FSource[start] == '\'' && FDoubled == doubled;
   return i;
 }
 

@@ -12,8 +12,9 @@ struct TFormToken {
   TFormTokenKind Kind = TFormTokenKind::Eof;
   size_t Start = 0;
   size_t End = 0;
-  char Ch = 0;      // Char tokens
-  int64_t Int = 0;  // Integer tokens
+  char Ch = 0;         // Char tokens
+  int64_t Int = 0;     // Integer tokens
+  bool Plain = false;  // String tokens: one quoted run without '' inside
 };
 
 class TFormLexer {
@@ -34,6 +35,10 @@ class TFormLexer {
   bool OnNewLine() const;
   std::string_view Spelling() const;
   String TokenString() const;
+  // The text between the apostrophes of a Plain String token.
+  std::string_view PlainText() const {
+    return FSource.substr(FToken.Start + 1, FToken.End - FToken.Start - 2);
+  }
   // Appends the current String token's parts to builder.
   void AppendString(TFormStringBuilder& builder) const;
   std::string BinaryBytes() const;

@@ -24,7 +24,8 @@ class TFormParser {
         FSource(bytes->Text()),
         FLexer(FSource, start, style.Encoding, fileName),
         FLastEnd(start),
-        FEncoding(style.Encoding) {}
+        FEncoding(style.Encoding),
+        FStrings(style.Encoding) {}
 
   std::unique_ptr<TFormObject> ParseRoot() {
     auto root = ParseObject();
@@ -272,16 +273,20 @@ class TFormParser {
   }
 
   TFormValue ParseString() {
-    TFormStringBuilder builder(FEncoding);
-    FLexer.AppendString(builder);
+    if (FLexer.Token().Plain && !FLexer.FollowedBy('+')) {
+      TFormValue value = TFormValue::Str(DecodeFormBytes(FLexer.PlainText(), FEncoding));
+      FLexer.Next();
+      return value;
+    }
+    FLexer.AppendString(FStrings);
     FLexer.Next();
     while (FLexer.IsChar('+')) {
       FLexer.Next();
       ExpectKind(TFormTokenKind::String, STR("String"));
-      FLexer.AppendString(builder);
+      FLexer.AppendString(FStrings);
       FLexer.Next();
     }
-    return TFormValue::Str(builder.Take());
+    return TFormValue::Str(FStrings.Take());
   }
 
   TFormValue ParseSet() {
@@ -346,6 +351,7 @@ class TFormParser {
   size_t FLastEnd;
   size_t FBodyStart = FLastEnd;
   TFormEncoding FEncoding;
+  TFormStringBuilder FStrings;  // for values of several parts, reused
   int FDepth = 0;
 };
 
