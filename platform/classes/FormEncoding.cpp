@@ -22,13 +22,20 @@ unsigned char UnicodeToCp1252(char32_t c) {
   return 0;
 }
 
-// Length of the run of ASCII bytes that text starts with, taken eight bytes at a time.
+// Length of the run of ASCII bytes that text starts with, taken 32 and then eight bytes at a
+// time.
 size_t AsciiPrefix(std::string_view text) {
+  constexpr uint64_t kHigh = 0x8080808080808080u;
   size_t i = 0;
+  for (; i + 32 <= text.size(); i += 32) {
+    uint64_t words[4];
+    std::memcpy(words, text.data() + i, 32);
+    if (((words[0] | words[1] | words[2] | words[3]) & kHigh) != 0) break;
+  }
   for (; i + 8 <= text.size(); i += 8) {
     uint64_t word = 0;
     std::memcpy(&word, text.data() + i, 8);
-    if ((word & 0x8080808080808080u) != 0) break;
+    if ((word & kHigh) != 0) break;
   }
   while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80) ++i;
   return i;

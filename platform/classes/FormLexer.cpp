@@ -1,6 +1,8 @@
 #include "FormLexer.h"
 
 #include <array>
+#include <bit>
+#include <cstring>
 
 #include "classes/FormErrors.h"
 #include "rtl/SysUtils.h"
@@ -13,6 +15,7 @@ enum : uint8_t {
   kNamePart = 2,    // a name start or a digit
   kBlank = 4,       // 1..32
   kStringStop = 8,  // ends a quoted run: ' CR LF NUL
+  kPunct = 16,      // a token of its own: = : [ ] ( ) , . + < >
 };
 
 constexpr std::array<uint8_t, 256> kCharFlags = [] {
@@ -23,6 +26,8 @@ constexpr std::array<uint8_t, 256> kCharFlags = [] {
   for (int c = '0'; c <= '9'; ++c) flags[c] |= kNamePart;
   flags['_'] |= kNameStart | kNamePart;
   for (const char c : {'\'', '\r', '\n', '\0'}) flags[static_cast<unsigned char>(c)] |= kStringStop;
+  for (const char c : std::string_view("=:[](),.+<>"))
+    flags[static_cast<unsigned char>(c)] |= kPunct;
   return flags;
 }();
 
@@ -44,6 +49,40 @@ bool IsBlank(char c) {
 }
 bool IsHigh(char c) {
   return static_cast<unsigned char>(c) >= 0x80;
+}
+
+// The first byte at or after i that is not a blank.
+size_t SkipBlanks(std::string_view text, size_t i) {
+  if constexpr (std::endian::native == std::endian::little) {
+    for (; i + 8 <= text.size(); i += 8) {
+      uint64_t word = 0;
+      std::memcpy(&word, text.data() + i, 8);
+      // Less one, a blank (1..32) is below 32. A zero byte borrows from the bytes after it,
+      // but it is not a blank itself, so the first mark is still the first non-blank.
+      const uint64_t marks = (word - 0x0101010101010101u) & 0xE0E0E0E0E0E0E0E0u;
+      if (marks != 0) return i + static_cast<size_t>(std::countr_zero(marks)) / 8;
+    }
+  }
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  return i;
+}
+
+// The first byte at or after i that ends a quoted run (' CR LF NUL); the size when none does.
+size_t FindStringStop(std::string_view text, size_t i) {
+  if constexpr (std::endian::native == std::endian::little) {
+    constexpr uint64_t kOnes = 0x0101010101010101u;
+    // Marks the zero bytes of v; a false mark can only follow a true one.
+    const auto zeros = [](uint64_t v) { return (v - kOnes) & ~v & (kOnes * 0x80); };
+    for (; i + 8 <= text.size(); i += 8) {
+      uint64_t word = 0;
+      std::memcpy(&word, text.data() + i, 8);
+      const uint64_t marks = zeros(word) | zeros(word ^ (kOnes * '\'')) |
+                             zeros(word ^ (kOnes * '\r')) | zeros(word ^ (kOnes * '\n'));
+      if (marks != 0) return i + static_cast<size_t>(std::countr_zero(marks)) / 8;
+    }
+  }
+  while (i < text.size() && !Has(text[i], kStringStop)) ++i;
+  return i;
 }
 
 String Describe(char32_t c) {
@@ -92,12 +131,12 @@ void TFormLexer::ErrorAt(const TFormToken& token, const String& message) const {
 
 void TFormLexer::Next() {
   FPrevEnd = FToken.End;
-  size_t i = FToken.End;
-  while (i < FSource.size() && IsBlank(FSource[i])) ++i;
+  const size_t i = SkipBlanks(FSource, FToken.End);
   FToken.Start = i;
   FToken.Ch = 0;
   FToken.Int = 0;
   FToken.Plain = false;
+  FToken.Word = TFormWord::wNone;
   if (i >= FSource.size()) {
     FToken.Kind = TFormTokenKind::Eof;
     FToken.End = i;
@@ -108,6 +147,7 @@ void TFormLexer::Next() {
   if (Has(c, kNameStart)) {
     end = ScanName(i + 1);
     FToken.Kind = TFormTokenKind::Ident;
+    FToken.Word = WordAt(i, end);
   } else if (c == '\'' || c == '#') {
     end = ScanString(i);
     FToken.Kind = TFormTokenKind::String;
@@ -118,7 +158,7 @@ void TFormLexer::Next() {
   } else if (c == '{') {
     end = ScanBinary(i);
     FToken.Kind = TFormTokenKind::Binary;
-  } else if (std::string_view("=:[](),.+<>").find(c) != std::string_view::npos) {
+  } else if (Has(c, kPunct)) {
     end = i + 1;
     FToken.Kind = TFormTokenKind::Char;
     FToken.Ch = c;
@@ -140,7 +180,7 @@ size_t TFormLexer::ScanString(size_t i) {
     if (FSource[i] == '\'') {
       ++i;
       for (;;) {
-        while (i < FSource.size() && !Has(FSource[i], kStringStop)) ++i;
+        i = FindStringStop(FSource, i);
         if (i >= FSource.size() || FSource[i] != '\'') {
           ErrorHere(start, STR("Unterminated string"));
         }
@@ -248,13 +288,27 @@ size_t TFormLexer::ScanBinary(size_t i) const {
   return i + 1;
 }
 
-bool TFormLexer::IsWord(std::string_view word) const {
-  if (FToken.Kind != TFormTokenKind::Ident || FToken.End - FToken.Start != word.size())
-    return false;
-  for (size_t k = 0; k < word.size(); ++k) {
-    if ((FSource[FToken.Start + k] | 0x20) != word[k]) return false;
+TFormWord TFormLexer::WordAt(size_t start, size_t end) const {
+  const auto is = [&](std::string_view word) {
+    for (size_t k = 0; k < word.size(); ++k) {
+      if ((FSource[start + k] | 0x20) != word[k]) return false;
+    }
+    return true;
+  };
+  switch (end - start) {
+    case 3:
+      return is("end") ? TFormWord::wEnd : TFormWord::wNone;
+    case 4:
+      return is("item") ? TFormWord::wItem : TFormWord::wNone;
+    case 6:
+      return is("object")   ? TFormWord::wObject
+             : is("inline") ? TFormWord::wInline
+                            : TFormWord::wNone;
+    case 9:
+      return is("inherited") ? TFormWord::wInherited : TFormWord::wNone;
+    default:
+      return TFormWord::wNone;
   }
-  return true;
 }
 
 bool TFormLexer::FollowedBy(char c) const {
@@ -282,18 +336,16 @@ void TFormLexer::AppendString(TFormStringBuilder& builder) const {
     if (FSource[i] == '\'') {
       size_t run = ++i;
       for (;;) {
-        if (FSource[i] == '\'') {
-          builder.AddQuoted(FSource.substr(run, i - run));
-          if (i + 1 < FToken.End && FSource[i + 1] == '\'') {
-            builder.AddQuoted("'");
-            i += 2;
-            run = i;
-            continue;
-          }
-          ++i;
-          break;
+        i = FSource.find('\'', i);  // the scan found it there
+        builder.AddQuoted(FSource.substr(run, i - run));
+        if (i + 1 < FToken.End && FSource[i + 1] == '\'') {
+          builder.AddQuoted("'");
+          i += 2;
+          run = i;
+          continue;
         }
         ++i;
+        break;
       }
     } else {
       ++i;  // '#'

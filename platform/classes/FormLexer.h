@@ -7,14 +7,17 @@
 #include "FormEncoding.h"
 
 enum class TFormTokenKind { Eof, Ident, Integer, Float, String, Binary, Char };
+// The words of the syntax, spelled in any case; wNone for other identifiers.
+enum class TFormWord : uint8_t { wNone, wObject, wInherited, wInline, wEnd, wItem };
 
 struct TFormToken {
   TFormTokenKind Kind = TFormTokenKind::Eof;
   size_t Start = 0;
   size_t End = 0;
-  char Ch = 0;         // Char tokens
-  int64_t Int = 0;     // Integer tokens
-  bool Plain = false;  // String tokens: one quoted run without '' inside
+  char Ch = 0;                        // Char tokens
+  int64_t Int = 0;                    // Integer tokens
+  bool Plain = false;                 // String tokens: one quoted run without '' inside
+  TFormWord Word = TFormWord::wNone;  // Ident tokens
 };
 
 class TFormLexer {
@@ -27,8 +30,11 @@ class TFormLexer {
   void Next();
 
   bool IsChar(char c) const { return FToken.Kind == TFormTokenKind::Char && FToken.Ch == c; }
-  // An identifier spelled word, without regard to case (word in lower case).
-  bool IsWord(std::string_view word) const;
+  bool IsWord(TFormWord word) const { return FToken.Word == word; }
+  bool AtObjectStart() const {
+    return FToken.Word == TFormWord::wObject || FToken.Word == TFormWord::wInherited ||
+           FToken.Word == TFormWord::wInline;
+  }
   // The next token after the current one is the character c.
   bool FollowedBy(char c) const;
   // A line break stands between the token before the current one and the current one.
@@ -53,6 +59,7 @@ class TFormLexer {
   // Bytes of the name character at i (a letter or '_', or a digit unless first); 0 for none.
   size_t NameCharLength(size_t i, bool first) const;
   size_t ScanName(size_t i) const;
+  TFormWord WordAt(size_t start, size_t end) const;
   size_t ScanString(size_t i);
   size_t ScanNumber(size_t i);
   size_t ScanBinary(size_t i) const;

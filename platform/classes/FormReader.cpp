@@ -98,19 +98,15 @@ class TFormParser {
     return order;
   }
 
-  bool AtObjectStart() const {
-    return FLexer.IsWord("object") || FLexer.IsWord("inherited") || FLexer.IsWord("inline");
-  }
-
   std::unique_ptr<TFormObject> ParseObject() {
     Enter();
     auto object = std::make_unique<TFormObject>();
     const TOpenNode start = Begin();
-    if (FLexer.IsWord("inherited")) {
+    if (FLexer.IsWord(TFormWord::wInherited)) {
       object->Kind = TFormObjectKind::okInherited;
-    } else if (FLexer.IsWord("inline")) {
+    } else if (FLexer.IsWord(TFormWord::wInline)) {
       object->Kind = TFormObjectKind::okInline;
-    } else if (!FLexer.IsWord("object")) {
+    } else if (!FLexer.IsWord(TFormWord::wObject)) {
       FLexer.Error(STR("'object', 'inherited' or 'inline' expected"));
     }
     FLexer.Next();
@@ -125,8 +121,8 @@ class TFormParser {
     TFormProperties& properties = Scratch(FProperties);
     ParseProperties(properties, true);
     object->Properties = Take(properties);
-    while (AtObjectStart()) object->AddChild(ParseObject());
-    if (!FLexer.IsWord("end")) {
+    while (FLexer.AtObjectStart()) object->AddChild(ParseObject());
+    if (!FLexer.IsWord(TFormWord::wEnd)) {
       FLexer.Error(FLexer.Token().Kind == TFormTokenKind::Eof
                        ? STR("'end' expected but end of file found")
                        : STR("'end' expected"));
@@ -180,8 +176,8 @@ class TFormParser {
     }
   }
   void ParseProperties(TFormProperties& properties, bool inObject) {
-    while (FLexer.Token().Kind == TFormTokenKind::Ident && !FLexer.IsWord("end") &&
-           !(inObject && AtObjectStart())) {
+    while (FLexer.Token().Kind == TFormTokenKind::Ident && !FLexer.IsWord(TFormWord::wEnd) &&
+           !(inObject && FLexer.AtObjectStart())) {
       ParseProperty(properties.emplace_back());
     }
   }
@@ -209,7 +205,7 @@ class TFormParser {
   TFormValue ParseCollection() {
     Enter();
     std::vector<TFormItem>& items = Scratch(FItems);
-    while (FLexer.IsWord("item")) {
+    while (FLexer.IsWord(TFormWord::wItem)) {
       TFormItem item;
       const TOpenNode start = Begin();
       FLexer.Next();
@@ -217,7 +213,8 @@ class TFormParser {
         FLexer.Next();
         item.ItemClass = ExpectIdent(STR("Item class"));
       } else if (FLexer.Token().Kind == TFormTokenKind::Ident && !FLexer.OnNewLine() &&
-                 !FLexer.IsWord("end") && !FLexer.FollowedBy('=') && !FLexer.FollowedBy('.')) {
+                 !FLexer.IsWord(TFormWord::wEnd) && !FLexer.FollowedBy('=') &&
+                 !FLexer.FollowedBy('.')) {
         item.ItemClass = ExpectIdent(STR("Item class"));
       }
       if (FLexer.IsChar('[')) item.Order = ExpectOrder();
@@ -225,7 +222,7 @@ class TFormParser {
       TFormProperties& properties = Scratch(FProperties);
       ParseProperties(properties, false);
       item.Properties = Take(properties);
-      if (!FLexer.IsWord("end")) FLexer.Error(STR("'end' expected"));
+      if (!FLexer.IsWord(TFormWord::wEnd)) FLexer.Error(STR("'end' expected"));
       const TOpenNode endStart = Begin();
       FLexer.Next();
       Finish(item.End, endStart);
