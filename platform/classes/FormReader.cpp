@@ -166,12 +166,12 @@ class TFormParser {
     if (FLexer.IsChar('<')) {
       FLexer.Next();
       Finish(property.Source, start);
-      property.Value = ParseCollection();
+      ParseCollection(property.Value);
       const TOpenNode tailStart = Begin();
       ExpectChar('>');
       Finish(property.Tail(), tailStart);
     } else {
-      property.Value = ParseValue();
+      ParseValue(property.Value);
       Finish(property.Source, start);
     }
   }
@@ -202,7 +202,7 @@ class TFormParser {
     return static_cast<size_t>((mixed * 0x9E3779B97F4A7C15u) >> (64 - kRecentBits));
   }
 
-  TFormValue ParseCollection() {
+  void ParseCollection(TFormValue& value) {
     Enter();
     std::vector<TFormItem>& items = Scratch(FItems);
     while (FLexer.IsWord(TFormWord::wItem)) {
@@ -229,39 +229,42 @@ class TFormParser {
       items.push_back(std::move(item));
     }
     if (!FLexer.IsChar('>')) FLexer.Error(STR("'item' or '>' expected"));
-    TFormValue value = TFormValue::Collection(Take(items));
+    value.Kind = TFormValueKind::fvCollection;
+    value.CollectionItems() = Take(items);
     Leave();
-    return value;
   }
 
-  TFormValue ParseValue() {
+  // Values are read into their place in the document, not moved there.
+  void ParseValue(TFormValue& value) {
     const TFormToken& token = FLexer.Token();
     switch (token.Kind) {
-      case TFormTokenKind::Integer: {
-        TFormValue value;
+      case TFormTokenKind::Integer:
         value.Kind = TFormValueKind::fvInteger;
         value.Int = token.Int;
         value.Text = FLexer.TokenString();  // as spelled: $FF stays $FF
         FLexer.Next();
-        return value;
-      }
-      case TFormTokenKind::Float: {
-        TFormValue value = TFormValue::FloatText(FLexer.TokenString());
+        return;
+      case TFormTokenKind::Float:
+        value.Kind = TFormValueKind::fvFloat;
+        value.Text = FLexer.TokenString();
         FLexer.Next();
-        return value;
-      }
+        return;
       case TFormTokenKind::String:
-        return ParseString();
+        value.Kind = TFormValueKind::fvString;
+        value.Text = ParseString();
+        return;
       case TFormTokenKind::Ident:
-        return TFormValue::Ident(Joined(Spelling(STR("Identifier"), true)));
-      case TFormTokenKind::Binary: {
-        TFormValue value = TFormValue::Binary(FLexer.BinaryBytes());
+        value.Kind = TFormValueKind::fvIdent;
+        value.Text = Joined(Spelling(STR("Identifier"), true));
+        return;
+      case TFormTokenKind::Binary:
+        value.Kind = TFormValueKind::fvBinary;
+        value.Bytes() = FLexer.BinaryBytes();
         FLexer.Next();
-        return value;
-      }
+        return;
       case TFormTokenKind::Char:
-        if (token.Ch == '[') return ParseSet();
-        if (token.Ch == '(') return ParseList();
+        if (token.Ch == '[') return ParseSet(value);
+        if (token.Ch == '(') return ParseList(value);
         break;
       case TFormTokenKind::Eof:
         FLexer.Error(STR("Property value expected but end of file found"));
@@ -269,11 +272,11 @@ class TFormParser {
     FLexer.Error(STR("Invalid property value"));
   }
 
-  TFormValue ParseString() {
+  String ParseString() {
     if (FLexer.Token().Plain && !FLexer.FollowedBy('+')) {
-      TFormValue value = TFormValue::Str(DecodeFormBytes(FLexer.PlainText(), FEncoding));
+      String text = DecodeFormBytes(FLexer.PlainText(), FEncoding);
       FLexer.Next();
-      return value;
+      return text;
     }
     FLexer.AppendString(FStrings);
     FLexer.Next();
@@ -283,12 +286,13 @@ class TFormParser {
       FLexer.AppendString(FStrings);
       FLexer.Next();
     }
-    return TFormValue::Str(FStrings.Take());
+    return FStrings.Take();
   }
 
-  TFormValue ParseSet() {
+  void ParseSet(TFormValue& value) {
     FLexer.Next();
-    std::vector<String> names;
+    value.Kind = TFormValueKind::fvSet;
+    std::vector<String>& names = value.Names();
     if (!FLexer.IsChar(']')) {
       for (;;) {
         names.push_back(ExpectIdent(STR("Set member")));
@@ -297,20 +301,20 @@ class TFormParser {
       }
     }
     ExpectChar(']');
-    return TFormValue::Set(std::move(names));
   }
 
-  TFormValue ParseList() {
+  void ParseList(TFormValue& value) {
     Enter();
     FLexer.Next();
     std::vector<TFormValue>& items = Scratch(FValues);
     while (!FLexer.IsChar(')')) {
       if (FLexer.Token().Kind == TFormTokenKind::Eof) FLexer.Error(STR("')' expected"));
-      items.push_back(ParseValue());
+      ParseValue(items.emplace_back());
     }
     FLexer.Next();
     Leave();
-    return TFormValue::List(Take(items));
+    value.Kind = TFormValueKind::fvList;
+    value.Items() = Take(items);
   }
 
   // Lists are gathered in a vector per depth, reused, and copied at their exact size: a large
