@@ -97,7 +97,20 @@ char16_t Cp1252ToUnicode(unsigned char byte) {
 
 String DecodeFormBytes(std::string_view bytes, TFormEncoding encoding) {
   // Made at its exact size: appending to an empty string would round its capacity up.
-  if (AsciiPrefix(bytes) == bytes.size()) return String(bytes.begin(), bytes.end());
+  if (encoding == TFormEncoding::feUtf8 && !kWideStrings) return String(bytes.begin(), bytes.end());
+  if constexpr (kWideStrings) {
+    // ASCII, the common case, widened and checked in one pass.
+    String text(bytes.size(), Char());
+    unsigned char high = 0;
+    for (size_t k = 0; k < bytes.size(); ++k) {
+      const auto b = static_cast<unsigned char>(bytes[k]);
+      high |= b;
+      text[k] = b;
+    }
+    if (high < 0x80) return text;
+  } else if (AsciiPrefix(bytes) == bytes.size()) {
+    return String(bytes.begin(), bytes.end());
+  }
   String text;
   AppendFormBytes(text, bytes, encoding);
   return text;

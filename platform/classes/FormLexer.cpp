@@ -92,7 +92,7 @@ String Describe(char32_t c) {
 
 }  // namespace
 
-TFormLexer::TFormLexer(std::string_view source, size_t start, TFormEncoding encoding,
+TFormLexer::TFormLexer(const std::string& source, size_t start, TFormEncoding encoding,
                        String fileName)
     : FSource(source), FEncoding(encoding), FFileName(std::move(fileName)), FPrevEnd(start) {
   FToken.End = start;
@@ -108,7 +108,8 @@ size_t TFormLexer::NameCharLength(size_t i, bool first) const {
 
 size_t TFormLexer::ScanName(size_t i) const {
   for (;;) {
-    while (i < FSource.size() && Has(FSource[i], kNamePart)) ++i;
+    const char* text = FSource.data();
+    while (Has(text[i], kNamePart)) ++i;
     if (i >= FSource.size() || !IsHigh(FSource[i])) return i;
     const size_t length = NameCharLength(i, false);
     if (length == 0) return i;

@@ -2,6 +2,7 @@
 // Splits form text into tokens, keeping their byte offsets so that the parser can cut the source
 // of each node. Lines and columns are found from an offset only when a message needs them.
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "FormEncoding.h"
@@ -22,7 +23,8 @@ struct TFormToken {
 
 class TFormLexer {
  public:
-  TFormLexer(std::string_view source, size_t start, TFormEncoding encoding, String fileName);
+  // source ends with the NUL of std::string, which stops a name without a bounds check.
+  TFormLexer(const std::string& source, size_t start, TFormEncoding encoding, String fileName);
 
   const TFormToken& Token() const { return FToken; }
   // End offset of the token before the current one.

@@ -22,7 +22,7 @@ class TFormParser {
       : FBytes(bytes),
         FKeep(bytes, 0, 0, 0, 0, false),
         FSource(bytes->Text()),
-        FLexer(FSource, start, style.Encoding, fileName),
+        FLexer(bytes->Text(), start, style.Encoding, fileName),
         FLastEnd(start),
         FEncoding(style.Encoding),
         FStrings(style.Encoding) {}
@@ -158,6 +158,10 @@ class TFormParser {
     return DecodeFormBytes(joined, FEncoding);
   }
   static bool IsBlankByte(char c) { return static_cast<unsigned char>(c) <= ' '; }
+  // Numbers are spelled in ASCII.
+  static String Ascii(std::string_view spelling) {
+    return String(spelling.begin(), spelling.end());
+  }
 
   void ParseProperty(TFormProperty& property) {
     const TOpenNode start = Begin();
@@ -206,7 +210,7 @@ class TFormParser {
     Enter();
     std::vector<TFormItem>& items = Scratch(FItems);
     while (FLexer.IsWord(TFormWord::wItem)) {
-      TFormItem item;
+      TFormItem& item = items.emplace_back();
       const TOpenNode start = Begin();
       FLexer.Next();
       if (FLexer.IsChar(':')) {
@@ -226,7 +230,6 @@ class TFormParser {
       const TOpenNode endStart = Begin();
       FLexer.Next();
       Finish(item.End, endStart);
-      items.push_back(std::move(item));
     }
     if (!FLexer.IsChar('>')) FLexer.Error(STR("'item' or '>' expected"));
     value.Kind = TFormValueKind::fvCollection;
@@ -241,12 +244,12 @@ class TFormParser {
       case TFormTokenKind::Integer:
         value.Kind = TFormValueKind::fvInteger;
         value.Int = token.Int;
-        value.Text = FLexer.TokenString();  // as spelled: $FF stays $FF
+        value.Text = Ascii(FLexer.Spelling());  // as spelled: $FF stays $FF
         FLexer.Next();
         return;
       case TFormTokenKind::Float:
         value.Kind = TFormValueKind::fvFloat;
-        value.Text = FLexer.TokenString();
+        value.Text = Ascii(FLexer.Spelling());
         FLexer.Next();
         return;
       case TFormTokenKind::String:
