@@ -121,8 +121,11 @@ void AppendFormBytes(String& out, std::string_view bytes, TFormEncoding encoding
     out.append(bytes.begin(), bytes.end());
     return;
   }
+  // Widened in place: appending a range of another character type goes through a temporary.
   const size_t ascii = AsciiPrefix(bytes);
-  out.append(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(ascii));
+  const size_t at = out.size();
+  out.resize(at + ascii);
+  for (size_t k = 0; k < ascii; ++k) out[at + k] = static_cast<unsigned char>(bytes[k]);
   const std::string_view rest = bytes.substr(ascii);
   if (rest.empty()) return;
   if (encoding == TFormEncoding::feUtf8) {
