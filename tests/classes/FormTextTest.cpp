@@ -107,6 +107,26 @@ TEST(FormText, CharacterCodes) {
   EXPECT_EQ(ToUtf8(Prop(*emoji->Root, STR("S")).Value.Text), "\xF0\x9F\x98\x80");
 }
 
+TEST(FormText, EachStringValueHasOnlyItsOwnParts) {
+  // One quoted run is read straight from the file, the others are assembled: neither may keep
+  // text of the value before.
+  auto document = Parse(
+      "object A: TA\n S1 = 'ab' + 'cd'\n S2 = 'x'#65\n S3 = 'plain'\n S4 = 'it''s'\n"
+      " S5 = ''\n S6 = #66 + 'y'\n L = ('p' 'q'#67 'r')\nend\n");
+  const TFormObject& root = *document->Root;
+  EXPECT_EQ(Prop(root, STR("S1")).Value.Text, STR("abcd"));
+  EXPECT_EQ(Prop(root, STR("S2")).Value.Text, STR("xA"));
+  EXPECT_EQ(Prop(root, STR("S3")).Value.Text, STR("plain"));
+  EXPECT_EQ(Prop(root, STR("S4")).Value.Text, STR("it's"));
+  EXPECT_EQ(Prop(root, STR("S5")).Value.Text, STR(""));
+  EXPECT_EQ(Prop(root, STR("S6")).Value.Text, STR("By"));
+  const auto& items = Prop(root, STR("L")).Value.Items();
+  ASSERT_EQ(items.size(), 3u);
+  EXPECT_EQ(items[0].Text, STR("p"));
+  EXPECT_EQ(items[1].Text, STR("qC"));
+  EXPECT_EQ(items[2].Text, STR("r"));
+}
+
 TEST(FormText, ChangedPropertyChangesOnlyItsLines) {
   const std::string bytes = ReadBytes(FormSample("DataModule1.dfm"));
   auto document = ReadFormText(bytes, STR("DataModule1.dfm"));
