@@ -23,6 +23,7 @@ char16_t Cp1252ToUnicode(unsigned char byte);
 
 // Bytes of the file (a quoted run, a name) as a String.
 String DecodeFormBytes(std::string_view bytes, TFormEncoding encoding);
+// The same, appended to out.
 void AppendFormBytes(String& out, std::string_view bytes, TFormEncoding encoding);
 // A name as the file writes it. Raises EConvertError when a Windows-1252 file cannot hold one of
 // its letters.

@@ -337,7 +337,7 @@ void TFormLexer::AppendString(TFormStringBuilder& builder) const {
     if (FSource[i] == '\'') {
       size_t run = ++i;
       for (;;) {
-        i = FSource.find('\'', i);  // the scan found it there
+        i = FSource.find('\'', i);  // ScanString saw the closing one
         builder.AddQuoted(FSource.substr(run, i - run));
         if (i + 1 < FToken.End && FSource[i + 1] == '\'') {
           builder.AddQuoted("'");
