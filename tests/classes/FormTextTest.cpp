@@ -300,6 +300,39 @@ TEST(FormText, MalformedInputNamesThePlace) {
   }
 }
 
+TEST(FormText, TokensEndInTheirPlaceWhereverTheyFall) {
+  // Blanks, names and quoted runs are scanned eight bytes at a time: each length and place.
+  for (size_t pad = 0; pad < 17; ++pad) {
+    const std::string blanks(pad, ' ');
+    const std::string name = "Name_" + std::string(pad, 'x') + "9";
+    const std::string text(pad, 'q');
+    auto document = Parse("object A: TA\n" + blanks + name + " =\t" + blanks + "'" + text + "''" +
+                          text + "'\nend\n");
+    const TFormProperty& p = document->Root->Properties.at(0);
+    EXPECT_EQ(ToUtf8(p.Name), name);
+    EXPECT_EQ(ToUtf8(p.Value.Text), text + "'" + text);
+
+    // A NUL byte is no blank and ends a quoted run unterminated.
+    const auto failure = [](const std::string& bad) -> std::pair<std::string, int> {
+      try {
+        Parse(bad);
+      } catch (const EParserError& e) {
+        return {ToUtf8(e.Message()), e.Column()};
+      }
+      return {"accepted", 0};
+    };
+    std::string unterminated = "object A: TA\n" + blanks + "S = '" + text;
+    unterminated += '\0';
+    unterminated += "'\nend\n";
+    EXPECT_EQ(failure(unterminated),
+              std::make_pair(std::string("Unterminated string"), static_cast<int>(pad) + 5));
+    std::string nul = "object A: TA\n" + blanks;
+    nul += '\0';
+    EXPECT_EQ(failure(nul),
+              std::make_pair(std::string("Invalid character #0"), static_cast<int>(pad) + 1));
+  }
+}
+
 TEST(FormText, DeepNestingIsRefused) {
   std::string objects;
   for (int i = 0; i < 100000; ++i) objects += "object A: TA\n";
