@@ -1,5 +1,8 @@
 #include "FormEncoding.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "rtl/Exceptions.h"
 
 namespace {
@@ -19,11 +22,23 @@ unsigned char UnicodeToCp1252(char32_t c) {
   return 0;
 }
 
-bool IsAscii(std::string_view bytes) {
-  for (char c : bytes) {
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
+// Length of the run of ASCII bytes that text starts with, taken 32 and then eight bytes at a
+// time.
+size_t AsciiPrefix(std::string_view text) {
+  constexpr uint64_t kHigh = 0x8080808080808080u;
+  size_t i = 0;
+  for (; i + 32 <= text.size(); i += 32) {
+    uint64_t words[4];
+    std::memcpy(words, text.data() + i, 32);
+    if (((words[0] | words[1] | words[2] | words[3]) & kHigh) != 0) break;
   }
-  return true;
+  for (; i + 8 <= text.size(); i += 8) {
+    uint64_t word = 0;
+    std::memcpy(&word, text.data() + i, 8);
+    if ((word & kHigh) != 0) break;
+  }
+  while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80) ++i;
+  return i;
 }
 
 // Length of the valid UTF-8 sequence at text[i], 0 when it is not one.
@@ -59,10 +74,8 @@ size_t Utf8SequenceLength(std::string_view text, size_t i) {
 
 bool IsValidUtf8(std::string_view text) {
   for (size_t i = 0; i < text.size();) {
-    if (static_cast<unsigned char>(text[i]) < 0x80) {
-      ++i;
-      continue;
-    }
+    i += AsciiPrefix(text.substr(i));
+    if (i >= text.size()) break;
     const size_t n = Utf8SequenceLength(text, i);
     if (n == 0) return false;
     i += n;
@@ -83,12 +96,43 @@ char16_t Cp1252ToUnicode(unsigned char byte) {
 }
 
 String DecodeFormBytes(std::string_view bytes, TFormEncoding encoding) {
-  if (IsAscii(bytes)) return String(bytes.begin(), bytes.end());
-  if (encoding == TFormEncoding::feUtf8) return FromUtf8(bytes);
+  // Made at its exact size: appending to an empty string would round its capacity up.
+  if (encoding == TFormEncoding::feUtf8 && !kWideStrings) return String(bytes.begin(), bytes.end());
+  if constexpr (kWideStrings) {
+    // ASCII, the common case, widened and checked in one pass.
+    String text(bytes.size(), Char());
+    unsigned char high = 0;
+    for (size_t k = 0; k < bytes.size(); ++k) {
+      const auto b = static_cast<unsigned char>(bytes[k]);
+      high |= b;
+      text[k] = b;
+    }
+    if (high < 0x80) return text;
+  } else if (AsciiPrefix(bytes) == bytes.size()) {
+    return String(bytes.begin(), bytes.end());
+  }
   String text;
-  text.reserve(bytes.size());
-  for (char c : bytes) AppendChar(text, Cp1252ToUnicode(static_cast<unsigned char>(c)));
+  AppendFormBytes(text, bytes, encoding);
   return text;
+}
+
+void AppendFormBytes(String& out, std::string_view bytes, TFormEncoding encoding) {
+  if (encoding == TFormEncoding::feUtf8 && !kWideStrings) {
+    out.append(bytes.begin(), bytes.end());
+    return;
+  }
+  // Widened in place: appending a range of another character type goes through a temporary.
+  const size_t ascii = AsciiPrefix(bytes);
+  const size_t at = out.size();
+  out.resize(at + ascii);
+  for (size_t k = 0; k < ascii; ++k) out[at + k] = static_cast<unsigned char>(bytes[k]);
+  const std::string_view rest = bytes.substr(ascii);
+  if (rest.empty()) return;
+  if (encoding == TFormEncoding::feUtf8) {
+    out += FromUtf8(rest);
+    return;
+  }
+  for (char c : rest) AppendChar(out, Cp1252ToUnicode(static_cast<unsigned char>(c)));
 }
 
 std::string EncodeFormName(StringView name, TFormEncoding encoding) {
@@ -118,6 +162,31 @@ char32_t FormCharAt(std::string_view bytes, size_t i, TFormEncoding encoding, si
   return c;
 }
 
+std::vector<uint32_t> FormLineStarts(std::string_view text) {
+  std::vector<uint32_t> starts{0};
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' || (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n'))) {
+      starts.push_back(static_cast<uint32_t>(i + 1));
+    }
+  }
+  return starts;
+}
+
+std::pair<int, int> FormTextPosition(std::string_view text, const std::vector<uint32_t>& lineStarts,
+                                     size_t offset, TFormEncoding encoding) {
+  const auto line =
+      std::upper_bound(lineStarts.begin(), lineStarts.end(), offset) - lineStarts.begin();
+  size_t i = lineStarts[static_cast<size_t>(line - 1)];
+  if (i == 0 && text.starts_with("\xEF\xBB\xBF")) i = 3;
+  int column = 1;
+  for (; i < offset; ++i) {
+    // UTF-8 continuation bytes take no column.
+    if (encoding != TFormEncoding::feUtf8 || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+      ++column;
+  }
+  return {static_cast<int>(line), column};
+}
+
 TFormStyle DetectFormStyle(std::string_view bytes) {
   TFormStyle style;
   if (bytes.starts_with("\xEF\xBB\xBF")) {
@@ -138,7 +207,7 @@ TFormStyle DetectFormStyle(std::string_view bytes) {
 
 void TFormStringBuilder::AddQuoted(std::string_view bytes) {
   Flush();
-  FText += DecodeFormBytes(bytes, FEncoding);
+  AppendFormBytes(FText, bytes, FEncoding);
 }
 
 void TFormStringBuilder::AddCode(uint32_t code) {
@@ -166,7 +235,9 @@ void TFormStringBuilder::Flush() {
 
 String TFormStringBuilder::Take() {
   Flush();
-  return std::move(FText);
+  String text(FText);
+  FText.clear();
+  return text;
 }
 
 void ForEachFormUnit(const String& text, [[maybe_unused]] TFormEncoding encoding,

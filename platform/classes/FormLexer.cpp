@@ -1,12 +1,38 @@
 #include "FormLexer.h"
 
+#include <array>
+#include <bit>
+#include <cstring>
+
 #include "classes/FormErrors.h"
 #include "rtl/SysUtils.h"
 
 namespace {
 
-bool IsIdentStart(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+// What each byte can be, looked up once per byte on the hot path.
+enum : uint8_t {
+  kNameStart = 1,   // A-Z a-z _
+  kNamePart = 2,    // a name start or a digit
+  kBlank = 4,       // 1..32
+  kStringStop = 8,  // ends a quoted run: ' CR LF NUL
+  kPunct = 16,      // a token of its own: = : [ ] ( ) , . + < >
+};
+
+constexpr std::array<uint8_t, 256> kCharFlags = [] {
+  std::array<uint8_t, 256> flags{};
+  for (int c = 1; c <= ' '; ++c) flags[c] |= kBlank;
+  for (int c = 'A'; c <= 'Z'; ++c) flags[c] |= kNameStart | kNamePart;
+  for (int c = 'a'; c <= 'z'; ++c) flags[c] |= kNameStart | kNamePart;
+  for (int c = '0'; c <= '9'; ++c) flags[c] |= kNamePart;
+  flags['_'] |= kNameStart | kNamePart;
+  for (const char c : {'\'', '\r', '\n', '\0'}) flags[static_cast<unsigned char>(c)] |= kStringStop;
+  for (const char c : std::string_view("=:[](),.+<>"))
+    flags[static_cast<unsigned char>(c)] |= kPunct;
+  return flags;
+}();
+
+bool Has(char c, uint8_t flag) {
+  return (kCharFlags[static_cast<unsigned char>(c)] & flag) != 0;
 }
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
@@ -19,7 +45,44 @@ int HexValue(char c) {
   return (c | 0x20) - 'a' + 10;
 }
 bool IsBlank(char c) {
-  return c > 0 && static_cast<unsigned char>(c) <= ' ';
+  return Has(c, kBlank);
+}
+bool IsHigh(char c) {
+  return static_cast<unsigned char>(c) >= 0x80;
+}
+
+// The first byte at or after i that is not a blank.
+size_t SkipBlanks(std::string_view text, size_t i) {
+  if constexpr (std::endian::native == std::endian::little) {
+    for (; i + 8 <= text.size(); i += 8) {
+      uint64_t word = 0;
+      std::memcpy(&word, text.data() + i, 8);
+      // Less one, a blank (1..32) is below 32. A zero byte borrows from the bytes after it,
+      // but it is not a blank itself, so the first mark is still the first non-blank.
+      const uint64_t marks = (word - 0x0101010101010101u) & 0xE0E0E0E0E0E0E0E0u;
+      if (marks != 0) return i + static_cast<size_t>(std::countr_zero(marks)) / 8;
+    }
+  }
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  return i;
+}
+
+// The first byte at or after i that ends a quoted run (' CR LF NUL); the size when none does.
+size_t FindStringStop(std::string_view text, size_t i) {
+  if constexpr (std::endian::native == std::endian::little) {
+    constexpr uint64_t kOnes = 0x0101010101010101u;
+    // Marks the zero bytes of v; a false mark can only follow a true one.
+    const auto zeros = [](uint64_t v) { return (v - kOnes) & ~v & (kOnes * 0x80); };
+    for (; i + 8 <= text.size(); i += 8) {
+      uint64_t word = 0;
+      std::memcpy(&word, text.data() + i, 8);
+      const uint64_t marks = zeros(word) | zeros(word ^ (kOnes * '\'')) |
+                             zeros(word ^ (kOnes * '\r')) | zeros(word ^ (kOnes * '\n'));
+      if (marks != 0) return i + static_cast<size_t>(std::countr_zero(marks)) / 8;
+    }
+  }
+  while (i < text.size() && !Has(text[i], kStringStop)) ++i;
+  return i;
 }
 
 String Describe(char32_t c) {
@@ -29,43 +92,34 @@ String Describe(char32_t c) {
 
 }  // namespace
 
-TFormLexer::TFormLexer(std::string_view source, size_t start, TFormEncoding encoding,
+TFormLexer::TFormLexer(const std::string& source, size_t start, TFormEncoding encoding,
                        String fileName)
-    : FSource(source),
-      FEncoding(encoding),
-      FFileName(std::move(fileName)),
-      FPos(start),
-      FPrevEnd(start) {
+    : FSource(source), FEncoding(encoding), FFileName(std::move(fileName)), FPrevEnd(start) {
   FToken.End = start;
   Next();
 }
 
 size_t TFormLexer::NameCharLength(size_t i, bool first) const {
   const char c = FSource[i];
-  if (static_cast<unsigned char>(c) < 0x80)
-    return IsIdentStart(c) || (!first && IsDigit(c)) ? 1 : 0;
+  if (!IsHigh(c)) return Has(c, first ? kNameStart : kNamePart) ? 1 : 0;
   size_t length = 0;
   return IsNameLetter(FormCharAt(FSource, i, FEncoding, length)) ? length : 0;
 }
 
-void TFormLexer::MoveTo(size_t offset) {
-  for (; FPos < offset; ++FPos) {
-    const char c = FSource[FPos];
-    if (c == '\n' || (c == '\r' && (FPos + 1 >= FSource.size() || FSource[FPos + 1] != '\n'))) {
-      ++FLine;
-      FColumn = 1;
-    } else if (c == '\r' || (FEncoding == TFormEncoding::feUtf8 &&
-                             (static_cast<unsigned char>(c) & 0xC0) == 0x80)) {
-      // CR of CR LF, and UTF-8 continuation bytes, take no column
-    } else {
-      ++FColumn;
-    }
+size_t TFormLexer::ScanName(size_t i) const {
+  for (;;) {
+    const char* text = FSource.data();
+    while (Has(text[i], kNamePart)) ++i;
+    if (i >= FSource.size() || !IsHigh(FSource[i])) return i;
+    const size_t length = NameCharLength(i, false);
+    if (length == 0) return i;
+    i += length;
   }
 }
 
-void TFormLexer::ErrorHere(size_t offset, const String& message) {
-  MoveTo(offset);
-  throw EParserError(message, FFileName, FLine, FColumn);
+void TFormLexer::ErrorHere(size_t offset, const String& message) const {
+  const auto [line, column] = FormTextPosition(FSource, FormLineStarts(FSource), offset, FEncoding);
+  throw EParserError(message, FFileName, line, column);
 }
 
 void TFormLexer::Error(const String& message) const {
@@ -73,73 +127,71 @@ void TFormLexer::Error(const String& message) const {
 }
 
 void TFormLexer::ErrorAt(const TFormToken& token, const String& message) const {
-  throw EParserError(message, FFileName, token.Line, token.Column);
+  ErrorHere(token.Start, message);
 }
 
 void TFormLexer::Next() {
   FPrevEnd = FToken.End;
-  size_t i = FPos;
-  while (i < FSource.size() && IsBlank(FSource[i])) ++i;
-  MoveTo(i);
-  FToken = TFormToken{};
+  const size_t i = SkipBlanks(FSource, FToken.End);
   FToken.Start = i;
-  FToken.Line = FLine;
-  FToken.Column = FColumn;
-  size_t end = i;
+  FToken.Ch = 0;
+  FToken.Int = 0;
+  FToken.Plain = false;
+  FToken.Word = TFormWord::wNone;
   if (i >= FSource.size()) {
     FToken.Kind = TFormTokenKind::Eof;
+    FToken.End = i;
+    return;
+  }
+  const char c = FSource[i];
+  size_t end = i;
+  if (Has(c, kNameStart)) {
+    end = ScanName(i + 1);
+    FToken.Kind = TFormTokenKind::Ident;
+    FToken.Word = WordAt(i, end);
+  } else if (c == '\'' || c == '#') {
+    end = ScanString(i);
+    FToken.Kind = TFormTokenKind::String;
+  } else if (IsDigit(c) || c == '$' ||
+             (c == '-' && i + 1 < FSource.size() &&
+              (IsDigit(FSource[i + 1]) || FSource[i + 1] == '$'))) {
+    end = ScanNumber(i);
+  } else if (c == '{') {
+    end = ScanBinary(i);
+    FToken.Kind = TFormTokenKind::Binary;
+  } else if (Has(c, kPunct)) {
+    end = i + 1;
+    FToken.Kind = TFormTokenKind::Char;
+    FToken.Ch = c;
+  } else if (const size_t first = IsHigh(c) ? NameCharLength(i, true) : 0; first > 0) {
+    end = ScanName(i + first);
+    FToken.Kind = TFormTokenKind::Ident;
   } else {
-    const char c = FSource[i];
-    if (const size_t first = NameCharLength(i, true); first > 0) {
-      end = i + first;
-      while (end < FSource.size()) {
-        const size_t next = NameCharLength(end, false);
-        if (next == 0) break;
-        end += next;
-      }
-      FToken.Kind = TFormTokenKind::Ident;
-    } else if (c == '\'' || c == '#') {
-      end = ScanString(i);
-      FToken.Kind = TFormTokenKind::String;
-    } else if (IsDigit(c) || c == '$' ||
-               (c == '-' && i + 1 < FSource.size() &&
-                (IsDigit(FSource[i + 1]) || FSource[i + 1] == '$'))) {
-      end = ScanNumber(i);
-    } else if (c == '{') {
-      end = ScanBinary(i);
-      FToken.Kind = TFormTokenKind::Binary;
-    } else if (std::string_view("=:[](),.+<>").find(c) != std::string_view::npos) {
-      end = i + 1;
-      FToken.Kind = TFormTokenKind::Char;
-      FToken.Ch = c;
-    } else {
-      size_t length = 0;
-      ErrorHere(i, STR("Invalid character ") + Describe(FormCharAt(FSource, i, FEncoding, length)));
-    }
+    size_t length = 0;
+    ErrorHere(i, STR("Invalid character ") + Describe(FormCharAt(FSource, i, FEncoding, length)));
   }
   FToken.End = end;
-  MoveTo(end);
 }
 
 size_t TFormLexer::ScanString(size_t i) {
   const size_t start = i;
-  while (i < FSource.size()) {
+  const int doubled = FDoubled;
+  int parts = 0;
+  for (; i < FSource.size(); ++parts) {
     if (FSource[i] == '\'') {
       ++i;
       for (;;) {
-        if (i >= FSource.size() || FSource[i] == '\r' || FSource[i] == '\n' || FSource[i] == 0) {
+        i = FindStringStop(FSource, i);
+        if (i >= FSource.size() || FSource[i] != '\'') {
           ErrorHere(start, STR("Unterminated string"));
         }
-        if (FSource[i] == '\'') {
-          if (i + 1 < FSource.size() && FSource[i + 1] == '\'') {
-            ++FDoubled;
-            i += 2;
-            continue;
-          }
-          ++i;
-          break;
+        if (i + 1 < FSource.size() && FSource[i + 1] == '\'') {
+          ++FDoubled;
+          i += 2;
+          continue;
         }
         ++i;
+        break;
       }
     } else if (FSource[i] == '#') {
       const size_t codeStart = i;
@@ -160,6 +212,7 @@ size_t TFormLexer::ScanString(size_t i) {
       break;
     }
   }
+  FToken.Plain = parts == 1 && FSource[start] == '\'' && FDoubled == doubled;
   return i;
 }
 
@@ -218,7 +271,7 @@ size_t TFormLexer::ScanNumber(size_t i) {
   return i;
 }
 
-size_t TFormLexer::ScanBinary(size_t i) {
+size_t TFormLexer::ScanBinary(size_t i) const {
   const size_t start = i++;
   size_t digits = 0;
   while (i < FSource.size() && FSource[i] != '}') {
@@ -236,19 +289,38 @@ size_t TFormLexer::ScanBinary(size_t i) {
   return i + 1;
 }
 
-bool TFormLexer::IsWord(std::string_view word) const {
-  if (FToken.Kind != TFormTokenKind::Ident || FToken.End - FToken.Start != word.size())
-    return false;
-  for (size_t k = 0; k < word.size(); ++k) {
-    if ((FSource[FToken.Start + k] | 0x20) != word[k]) return false;
+TFormWord TFormLexer::WordAt(size_t start, size_t end) const {
+  const auto is = [&](std::string_view word) {
+    for (size_t k = 0; k < word.size(); ++k) {
+      if ((FSource[start + k] | 0x20) != word[k]) return false;
+    }
+    return true;
+  };
+  switch (end - start) {
+    case 3:
+      return is("end") ? TFormWord::wEnd : TFormWord::wNone;
+    case 4:
+      return is("item") ? TFormWord::wItem : TFormWord::wNone;
+    case 6:
+      return is("object")   ? TFormWord::wObject
+             : is("inline") ? TFormWord::wInline
+                            : TFormWord::wNone;
+    case 9:
+      return is("inherited") ? TFormWord::wInherited : TFormWord::wNone;
+    default:
+      return TFormWord::wNone;
   }
-  return true;
 }
 
 bool TFormLexer::FollowedBy(char c) const {
   size_t i = FToken.End;
   while (i < FSource.size() && IsBlank(FSource[i])) ++i;
   return i < FSource.size() && FSource[i] == c;
+}
+
+bool TFormLexer::OnNewLine() const {
+  return FSource.substr(FPrevEnd, FToken.Start - FPrevEnd).find_first_of("\r\n") !=
+         std::string_view::npos;
 }
 
 std::string_view TFormLexer::Spelling() const {
@@ -265,18 +337,16 @@ void TFormLexer::AppendString(TFormStringBuilder& builder) const {
     if (FSource[i] == '\'') {
       size_t run = ++i;
       for (;;) {
-        if (FSource[i] == '\'') {
-          builder.AddQuoted(FSource.substr(run, i - run));
-          if (i + 1 < FToken.End && FSource[i + 1] == '\'') {
-            builder.AddQuoted("'");
-            i += 2;
-            run = i;
-            continue;
-          }
-          ++i;
-          break;
+        i = FSource.find('\'', i);  // ScanString saw the closing one
+        builder.AddQuoted(FSource.substr(run, i - run));
+        if (i + 1 < FToken.End && FSource[i + 1] == '\'') {
+          builder.AddQuoted("'");
+          i += 2;
+          run = i;
+          continue;
         }
         ++i;
+        break;
       }
     } else {
       ++i;  // '#'

@@ -1,6 +1,7 @@
 // Parser of form text into the document model. Each node takes the source text from the end
 // of the node before it: its leading white space, its tokens, and the blanks after them up to
 // one line break, so that the nodes laid end to end give back the file.
+#include <algorithm>
 #include <deque>
 #include <fstream>
 #include <limits>
@@ -21,9 +22,10 @@ class TFormParser {
       : FBytes(bytes),
         FKeep(bytes, 0, 0, 0, 0, false),
         FSource(bytes->Text()),
-        FLexer(FSource, start, style.Encoding, fileName),
+        FLexer(bytes->Text(), start, style.Encoding, fileName),
         FLastEnd(start),
-        FEncoding(style.Encoding) {}
+        FEncoding(style.Encoding),
+        FStrings(style.Encoding) {}
 
   std::unique_ptr<TFormObject> ParseRoot() {
     auto root = ParseObject();
@@ -70,8 +72,13 @@ class TFormParser {
   }
   void Leave() { --FDepth; }
 
-  String ExpectIdent(const String& what) {
-    if (FLexer.Token().Kind != TFormTokenKind::Ident) FLexer.Error(what + STR(" expected"));
+  // what names the expected token in a message: a literal, so that no text is made unless one
+  // is raised.
+  void ExpectKind(TFormTokenKind kind, const Char* what) const {
+    if (FLexer.Token().Kind != kind) FLexer.Error(String(what) + STR(" expected"));
+  }
+  String ExpectIdent(const Char* what) {
+    ExpectKind(TFormTokenKind::Ident, what);
     String text = FLexer.TokenString();
     FLexer.Next();
     return text;
@@ -84,26 +91,22 @@ class TFormParser {
   }
   int64_t ExpectOrder() {
     ExpectChar('[');
-    if (FLexer.Token().Kind != TFormTokenKind::Integer) FLexer.Error(STR("Integer expected"));
+    ExpectKind(TFormTokenKind::Integer, STR("Integer"));
     const int64_t order = FLexer.Token().Int;
     FLexer.Next();
     ExpectChar(']');
     return order;
   }
 
-  bool AtObjectStart() const {
-    return FLexer.IsWord("object") || FLexer.IsWord("inherited") || FLexer.IsWord("inline");
-  }
-
   std::unique_ptr<TFormObject> ParseObject() {
     Enter();
     auto object = std::make_unique<TFormObject>();
     const TOpenNode start = Begin();
-    if (FLexer.IsWord("inherited")) {
+    if (FLexer.IsWord(TFormWord::wInherited)) {
       object->Kind = TFormObjectKind::okInherited;
-    } else if (FLexer.IsWord("inline")) {
+    } else if (FLexer.IsWord(TFormWord::wInline)) {
       object->Kind = TFormObjectKind::okInline;
-    } else if (!FLexer.IsWord("object")) {
+    } else if (!FLexer.IsWord(TFormWord::wObject)) {
       FLexer.Error(STR("'object', 'inherited' or 'inline' expected"));
     }
     FLexer.Next();
@@ -116,13 +119,10 @@ class TFormParser {
     Finish(object->Head, start);
 
     TFormProperties& properties = Scratch(FProperties);
-    while (FLexer.Token().Kind == TFormTokenKind::Ident && !FLexer.IsWord("end") &&
-           !AtObjectStart()) {
-      properties.push_back(ParseProperty());
-    }
+    ParseProperties(properties, true);
     object->Properties = Take(properties);
-    while (AtObjectStart()) object->AddChild(ParseObject());
-    if (!FLexer.IsWord("end")) {
+    while (FLexer.AtObjectStart()) object->AddChild(ParseObject());
+    if (!FLexer.IsWord(TFormWord::wEnd)) {
       FLexer.Error(FLexer.Token().Kind == TFormTokenKind::Eof
                        ? STR("'end' expected but end of file found")
                        : STR("'end' expected"));
@@ -134,118 +134,140 @@ class TFormParser {
     return object;
   }
 
-  String DottedName(const String& what) {
-    String name = ExpectIdent(what);
-    while (FLexer.IsChar('.')) {
+  // An identifier, or identifiers joined by dots when dotted: their spelling in the file.
+  std::string_view Spelling(const Char* what, bool dotted) {
+    ExpectKind(TFormTokenKind::Ident, what);
+    const size_t start = FLexer.Token().Start;
+    FLexer.Next();
+    while (dotted && FLexer.IsChar('.')) {
       FLexer.Next();
-      name += STR(".");
-      name += ExpectIdent(what);
+      ExpectKind(TFormTokenKind::Ident, what);
+      FLexer.Next();
     }
-    return name;
+    return FSource.substr(start, FLexer.PrevEnd() - start);
+  }
+  // A dotted spelling as a String: blanks may stand around the dots.
+  String Joined(std::string_view spelling) const {
+    if (std::none_of(spelling.begin(), spelling.end(), IsBlankByte)) {
+      return DecodeFormBytes(spelling, FEncoding);
+    }
+    std::string joined;
+    for (char c : spelling) {
+      if (!IsBlankByte(c)) joined += c;
+    }
+    return DecodeFormBytes(joined, FEncoding);
+  }
+  static bool IsBlankByte(char c) { return static_cast<unsigned char>(c) <= ' '; }
+  // Numbers are spelled in ASCII.
+  static String Ascii(std::string_view spelling) {
+    return String(spelling.begin(), spelling.end());
   }
 
-  TFormProperty ParseProperty() {
-    TFormProperty property;
+  void ParseProperty(TFormProperty& property) {
     const TOpenNode start = Begin();
     property.Name = Name(STR("Property name"), true);
     ExpectChar('=');
     if (FLexer.IsChar('<')) {
       FLexer.Next();
       Finish(property.Source, start);
-      property.Value = ParseCollection();
+      ParseCollection(property.Value);
       const TOpenNode tailStart = Begin();
       ExpectChar('>');
       Finish(property.Tail(), tailStart);
     } else {
-      property.Value = ParseValue();
+      ParseValue(property.Value);
       Finish(property.Source, start);
     }
-    return property;
+  }
+  void ParseProperties(TFormProperties& properties, bool inObject) {
+    while (FLexer.Token().Kind == TFormTokenKind::Ident && !FLexer.IsWord(TFormWord::wEnd) &&
+           !(inObject && FLexer.AtObjectStart())) {
+      ParseProperty(properties.emplace_back());
+    }
   }
 
-  // A class or (dotted) property name. Names recur throughout a file: each spelling is decoded
-  // and looked up once.
-  TFormName Name(const String& what, bool dotted) {
-    if (FLexer.Token().Kind != TFormTokenKind::Ident) FLexer.Error(what + STR(" expected"));
-    const size_t start = FLexer.Token().Start;
-    FLexer.Next();
-    while (dotted && FLexer.IsChar('.')) {
-      FLexer.Next();
-      if (FLexer.Token().Kind != TFormTokenKind::Ident) FLexer.Error(what + STR(" expected"));
-      FLexer.Next();
-    }
-    const std::string_view spelling = FSource.substr(start, FLexer.PrevEnd() - start);
+  // A class or (dotted) property name. A form repeats the same few names: the last ones seen are
+  // kept by spelling in a small table, the others in a map, so each spelling is decoded and
+  // interned once.
+  TFormName Name(const Char* what, bool dotted) {
+    const std::string_view spelling = Spelling(what, dotted);
+    TRecentName& recent = FRecent[RecentSlot(spelling)];
+    if (recent.Spelling == spelling) return recent.Name;
     auto [it, added] = FNames.try_emplace(spelling);
-    if (added) {
-      std::string name;  // blanks may stand around the dots
-      for (char c : spelling) {
-        if (static_cast<unsigned char>(c) > ' ') name += c;
-      }
-      it->second = TFormName(DecodeFormBytes(name, FEncoding));
-    }
+    if (added) it->second = TFormName(Joined(spelling));
+    recent = {it->first, it->second};
     return it->second;
   }
+  static size_t RecentSlot(std::string_view spelling) {
+    const auto byte = [&](size_t i) { return static_cast<unsigned char>(spelling[i]); };
+    const size_t n = spelling.size();
+    const uint64_t mixed = (uint64_t{n} << 24) ^ (uint64_t{byte(0)} << 16) ^
+                           (uint64_t{byte(n / 2)} << 8) ^ byte(n - 1);
+    return static_cast<size_t>((mixed * 0x9E3779B97F4A7C15u) >> (64 - kRecentBits));
+  }
 
-  TFormValue ParseCollection() {
+  void ParseCollection(TFormValue& value) {
     Enter();
     std::vector<TFormItem>& items = Scratch(FItems);
-    while (FLexer.IsWord("item")) {
-      TFormItem item;
-      const int line = FLexer.Token().Line;
+    while (FLexer.IsWord(TFormWord::wItem)) {
+      TFormItem& item = items.emplace_back();
       const TOpenNode start = Begin();
       FLexer.Next();
       if (FLexer.IsChar(':')) {
         FLexer.Next();
         item.ItemClass = ExpectIdent(STR("Item class"));
-      } else if (FLexer.Token().Kind == TFormTokenKind::Ident && FLexer.Token().Line == line &&
-                 !FLexer.IsWord("end") && !FLexer.FollowedBy('=') && !FLexer.FollowedBy('.')) {
+      } else if (FLexer.Token().Kind == TFormTokenKind::Ident && !FLexer.OnNewLine() &&
+                 !FLexer.IsWord(TFormWord::wEnd) && !FLexer.FollowedBy('=') &&
+                 !FLexer.FollowedBy('.')) {
         item.ItemClass = ExpectIdent(STR("Item class"));
       }
       if (FLexer.IsChar('[')) item.Order = ExpectOrder();
       Finish(item.Head, start);
       TFormProperties& properties = Scratch(FProperties);
-      while (FLexer.Token().Kind == TFormTokenKind::Ident && !FLexer.IsWord("end")) {
-        properties.push_back(ParseProperty());
-      }
+      ParseProperties(properties, false);
       item.Properties = Take(properties);
-      if (!FLexer.IsWord("end")) FLexer.Error(STR("'end' expected"));
+      if (!FLexer.IsWord(TFormWord::wEnd)) FLexer.Error(STR("'end' expected"));
       const TOpenNode endStart = Begin();
       FLexer.Next();
       Finish(item.End, endStart);
-      items.push_back(std::move(item));
     }
     if (!FLexer.IsChar('>')) FLexer.Error(STR("'item' or '>' expected"));
-    TFormValue value = TFormValue::Collection(Take(items));
+    value.Kind = TFormValueKind::fvCollection;
+    value.CollectionItems() = Take(items);
     Leave();
-    return value;
   }
 
-  TFormValue ParseValue() {
+  // Values are read into their place in the document, not moved there.
+  void ParseValue(TFormValue& value) {
     const TFormToken& token = FLexer.Token();
     switch (token.Kind) {
-      case TFormTokenKind::Integer: {
-        TFormValue value = TFormValue::Integer(token.Int);
-        value.Text = FLexer.TokenString();
+      case TFormTokenKind::Integer:
+        value.Kind = TFormValueKind::fvInteger;
+        value.Int = token.Int;
+        value.Text = Ascii(FLexer.Spelling());  // as spelled: $FF stays $FF
         FLexer.Next();
-        return value;
-      }
-      case TFormTokenKind::Float: {
-        TFormValue value = TFormValue::FloatText(FLexer.TokenString());
+        return;
+      case TFormTokenKind::Float:
+        value.Kind = TFormValueKind::fvFloat;
+        value.Text = Ascii(FLexer.Spelling());
         FLexer.Next();
-        return value;
-      }
+        return;
       case TFormTokenKind::String:
-        return ParseString();
+        value.Kind = TFormValueKind::fvString;
+        value.Text = ParseString();
+        return;
       case TFormTokenKind::Ident:
-        return TFormValue::Ident(DottedName(STR("Identifier")));
-      case TFormTokenKind::Binary: {
-        TFormValue value = TFormValue::Binary(FLexer.BinaryBytes());
+        value.Kind = TFormValueKind::fvIdent;
+        value.Text = Joined(Spelling(STR("Identifier"), true));
+        return;
+      case TFormTokenKind::Binary:
+        value.Kind = TFormValueKind::fvBinary;
+        value.Bytes() = FLexer.BinaryBytes();
         FLexer.Next();
-        return value;
-      }
+        return;
       case TFormTokenKind::Char:
-        if (token.Ch == '[') return ParseSet();
-        if (token.Ch == '(') return ParseList();
+        if (token.Ch == '[') return ParseSet(value);
+        if (token.Ch == '(') return ParseList(value);
         break;
       case TFormTokenKind::Eof:
         FLexer.Error(STR("Property value expected but end of file found"));
@@ -253,22 +275,27 @@ class TFormParser {
     FLexer.Error(STR("Invalid property value"));
   }
 
-  TFormValue ParseString() {
-    TFormStringBuilder builder(FEncoding);
-    FLexer.AppendString(builder);
+  String ParseString() {
+    if (FLexer.Token().Plain && !FLexer.FollowedBy('+')) {
+      String text = DecodeFormBytes(FLexer.PlainText(), FEncoding);
+      FLexer.Next();
+      return text;
+    }
+    FLexer.AppendString(FStrings);
     FLexer.Next();
     while (FLexer.IsChar('+')) {
       FLexer.Next();
-      if (FLexer.Token().Kind != TFormTokenKind::String) FLexer.Error(STR("String expected"));
-      FLexer.AppendString(builder);
+      ExpectKind(TFormTokenKind::String, STR("String"));
+      FLexer.AppendString(FStrings);
       FLexer.Next();
     }
-    return TFormValue::Str(builder.Take());
+    return FStrings.Take();
   }
 
-  TFormValue ParseSet() {
+  void ParseSet(TFormValue& value) {
     FLexer.Next();
-    std::vector<String> names;
+    value.Kind = TFormValueKind::fvSet;
+    std::vector<String>& names = value.Names();
     if (!FLexer.IsChar(']')) {
       for (;;) {
         names.push_back(ExpectIdent(STR("Set member")));
@@ -277,20 +304,20 @@ class TFormParser {
       }
     }
     ExpectChar(']');
-    return TFormValue::Set(std::move(names));
   }
 
-  TFormValue ParseList() {
+  void ParseList(TFormValue& value) {
     Enter();
     FLexer.Next();
     std::vector<TFormValue>& items = Scratch(FValues);
     while (!FLexer.IsChar(')')) {
       if (FLexer.Token().Kind == TFormTokenKind::Eof) FLexer.Error(STR("')' expected"));
-      items.push_back(ParseValue());
+      ParseValue(items.emplace_back());
     }
     FLexer.Next();
     Leave();
-    return TFormValue::List(Take(items));
+    value.Kind = TFormValueKind::fvList;
+    value.Items() = Take(items);
   }
 
   // Lists are gathered in a vector per depth, reused, and copied at their exact size: a large
@@ -316,11 +343,19 @@ class TFormParser {
   std::deque<TFormProperties> FProperties;
   std::deque<std::vector<TFormItem>> FItems;
   std::deque<std::vector<TFormValue>> FValues;
+  struct TRecentName {
+    std::string_view Spelling;  // a key of FNames
+    TFormName Name;
+  };
+  static constexpr int kRecentBits = 8;
+  static constexpr size_t kRecentNames = size_t{1} << kRecentBits;
   std::unordered_map<std::string_view, TFormName> FNames;  // by spelling
+  TRecentName FRecent[kRecentNames];
   TFormLexer FLexer;
   size_t FLastEnd;
   size_t FBodyStart = FLastEnd;
   TFormEncoding FEncoding;
+  TFormStringBuilder FStrings;  // for values of several parts, reused
   int FDepth = 0;
 };
 

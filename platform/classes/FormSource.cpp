@@ -1,6 +1,6 @@
 #include "classes/FormDocument.h"
 
-#include <algorithm>
+#include "FormEncoding.h"
 
 TFormSource::TFormSource(std::string_view leading, std::string_view text, std::string_view trailing,
                          bool atLineStart) {
@@ -61,25 +61,7 @@ std::optional<std::string> TFormSource::Indent() const {
 
 std::pair<int, int> TFormSource::Position() const {
   if (FBytes == nullptr) return {0, 0};
-  const std::string& text = FBytes->FText;
-  // Line breaks as the reader counts them: LF, CR LF, or CR alone.
   auto& starts = FBytes->FLineStarts;
-  if (starts.empty()) {
-    starts.push_back(0);
-    for (size_t i = 0; i < text.size(); ++i) {
-      if (text[i] == '\n' || (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n'))) {
-        starts.push_back(static_cast<uint32_t>(i + 1));
-      }
-    }
-  }
-  const auto line = std::upper_bound(starts.begin(), starts.end(), FTextAt) - starts.begin();
-  size_t i = starts[static_cast<size_t>(line - 1)];
-  if (i == 0 && text.starts_with("\xEF\xBB\xBF")) i = 3;
-  int column = 1;
-  for (; i < FTextAt; ++i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    // UTF-8 continuation bytes take no column.
-    if (FBytes->FEncoding != TFormEncoding::feUtf8 || (c & 0xC0) != 0x80) ++column;
-  }
-  return {static_cast<int>(line), column};
+  if (starts.empty()) starts = FormLineStarts(FBytes->FText);
+  return FormTextPosition(FBytes->FText, starts, FTextAt, FBytes->FEncoding);
 }

@@ -107,6 +107,26 @@ TEST(FormText, CharacterCodes) {
   EXPECT_EQ(ToUtf8(Prop(*emoji->Root, STR("S")).Value.Text), "\xF0\x9F\x98\x80");
 }
 
+TEST(FormText, EachStringValueHasOnlyItsOwnParts) {
+  // One quoted run is read straight from the file, the others are assembled: neither may keep
+  // text of the value before.
+  auto document = Parse(
+      "object A: TA\n S1 = 'ab' + 'cd'\n S2 = 'x'#65\n S3 = 'plain'\n S4 = 'it''s'\n"
+      " S5 = ''\n S6 = #66 + 'y'\n L = ('p' 'q'#67 'r')\nend\n");
+  const TFormObject& root = *document->Root;
+  EXPECT_EQ(Prop(root, STR("S1")).Value.Text, STR("abcd"));
+  EXPECT_EQ(Prop(root, STR("S2")).Value.Text, STR("xA"));
+  EXPECT_EQ(Prop(root, STR("S3")).Value.Text, STR("plain"));
+  EXPECT_EQ(Prop(root, STR("S4")).Value.Text, STR("it's"));
+  EXPECT_EQ(Prop(root, STR("S5")).Value.Text, STR(""));
+  EXPECT_EQ(Prop(root, STR("S6")).Value.Text, STR("By"));
+  const auto& items = Prop(root, STR("L")).Value.Items();
+  ASSERT_EQ(items.size(), 3u);
+  EXPECT_EQ(items[0].Text, STR("p"));
+  EXPECT_EQ(items[1].Text, STR("qC"));
+  EXPECT_EQ(items[2].Text, STR("r"));
+}
+
 TEST(FormText, ChangedPropertyChangesOnlyItsLines) {
   const std::string bytes = ReadBytes(FormSample("DataModule1.dfm"));
   auto document = ReadFormText(bytes, STR("DataModule1.dfm"));
@@ -257,6 +277,15 @@ TEST(FormText, MalformedInputNamesThePlace) {
       {"object A: TA\n  X = 12Ж\nend\n", 2, 7, "Invalid number"},
       {"object A: TA\nend\nend\n", 3, 1, "End of file expected"},
       {"object A: TA\n  X = 1.e5\nend\n", 2, 7, "Invalid number"},
+      // Lines end with CR LF, a CR alone or LF; a byte order mark takes no column, and in a
+      // Windows-1252 file every byte is a character.
+      {"object A: TA\r\n  X = ;\r\nend\r\n", 2, 7, "Invalid character ';'"},
+      {"object A: TA\r  X = 1\r\n  Y = ;\rend\r", 3, 7, "Invalid character ';'"},
+      {"\xEF\xBB\xBFobject A: TA ;\nend\n", 1, 14, "Invalid character ';'"},
+      {"object A: TA\n  S = 'a\x80\x81' ;\nend\n", 2, 13, "Invalid character ';'"},
+      {"object A: TA\n  S = '\xC3\xA9\xC3\xA9' ;\nend\n", 2, 12, "Invalid character ';'"},
+      // An item's class stands on the item's line: a name on the next line is a property.
+      {"object A: TA\n  C = <item\n    TX\n  end>\nend\n", 4, 3, "'=' expected"},
   };
   for (const TBadInput& c : cases) {
     try {
@@ -268,6 +297,39 @@ TEST(FormText, MalformedInputNamesThePlace) {
       EXPECT_EQ(e.Column(), c.Column) << c.Text;
       EXPECT_EQ(ToUtf8(e.FileName()), "test.dfm");
     }
+  }
+}
+
+TEST(FormText, TokensEndInTheirPlaceWhereverTheyFall) {
+  // Blanks, names and quoted runs are scanned eight bytes at a time: each length and place.
+  for (size_t pad = 0; pad < 17; ++pad) {
+    const std::string blanks(pad, ' ');
+    const std::string name = "Name_" + std::string(pad, 'x') + "9";
+    const std::string text(pad, 'q');
+    auto document = Parse("object A: TA\n" + blanks + name + " =\t" + blanks + "'" + text + "''" +
+                          text + "'\nend\n");
+    const TFormProperty& p = document->Root->Properties.at(0);
+    EXPECT_EQ(ToUtf8(p.Name), name);
+    EXPECT_EQ(ToUtf8(p.Value.Text), text + "'" + text);
+
+    // A NUL byte is no blank and ends a quoted run unterminated.
+    const auto failure = [](const std::string& bad) -> std::pair<std::string, int> {
+      try {
+        Parse(bad);
+      } catch (const EParserError& e) {
+        return {ToUtf8(e.Message()), e.Column()};
+      }
+      return {"accepted", 0};
+    };
+    std::string unterminated = "object A: TA\n" + blanks + "S = '" + text;
+    unterminated += '\0';
+    unterminated += "'\nend\n";
+    EXPECT_EQ(failure(unterminated),
+              std::make_pair(std::string("Unterminated string"), static_cast<int>(pad) + 5));
+    std::string nul = "object A: TA\n" + blanks;
+    nul += '\0';
+    EXPECT_EQ(failure(nul),
+              std::make_pair(std::string("Invalid character #0"), static_cast<int>(pad) + 1));
   }
 }
 
