@@ -3,19 +3,14 @@
 // oldest family with two persistent fields each and five data sources; the first form holds the
 // target connection. --dry-run, so that every iteration starts from the same files.
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
-extern char** environ;
+#include "Program.h"
 
 namespace {
 
@@ -52,43 +47,26 @@ void WriteForm(const fs::path& folder, int index) {
   unit << "  end;\nimplementation\nend.\n";
 }
 
-double ChildCpuSeconds() {
-  rusage usage{};
-  getrusage(RUSAGE_CHILDREN, &usage);
-  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
 void BM_MigrateCommand(benchmark::State& state) {
   const int files = static_cast<int>(state.range(0));
   const fs::path folder =
       fs::temp_directory_path() / ("ombrix-bench-migrate-" + std::to_string(getpid()));
   fs::create_directories(folder);
-  std::vector<std::string> args = {OMBRIX_PROGRAM, "migrate"};
+  std::vector<std::string> args = {"migrate"};
   for (int i = 0; i < files; ++i) {
     WriteForm(folder, i);
     args.push_back((folder / ("Mod" + std::to_string(i) + ".dfm")).string());
   }
   for (const char* arg : {"--connection", "Mod0.Db", "--dry-run"}) args.emplace_back(arg);
-  std::vector<char*> argv;
-  for (std::string& arg : args) argv.push_back(arg.data());
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t quiet;
-  posix_spawn_file_actions_init(&quiet);
-  posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
-  const double cpuBefore = ChildCpuSeconds();
+  const double cpuBefore = program::ChildCpuSeconds();
   for (auto _ : state) {
-    pid_t child = 0;
-    int status = 0;
-    if (posix_spawn(&child, argv[0], &quiet, nullptr, argv.data(), environ) != 0 ||
-        waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    if (!program::RunQuietly(args)) {
       state.SkipWithError("ombrix migrate failed");
       break;
     }
   }
-  posix_spawn_file_actions_destroy(&quiet);
   fs::remove_all(folder);
-  const double cpu = ChildCpuSeconds() - cpuBefore;
+  const double cpu = program::ChildCpuSeconds() - cpuBefore;
   // The command's own processor time per file, apart from what else the machine does.
   state.counters["cpu_ms_per_file"] =
       1000.0 * cpu / static_cast<double>(state.iterations()) / static_cast<double>(files);
