@@ -193,9 +193,9 @@ void TComponent::Notification(TComponent* component, TOperation operation) {
   for (size_t i = 0; i < FListeners.size(); ++i) {
     if (FListeners[i] != component) FListeners[i]->Notification(component, operation);
   }
-  if (!component->FFreeNotifies) return;
-  // Those that hear only of what they watch; gathered first, as hearing may end a watch. A
-  // component being freed has told its watchers already.
+  // Those that hear only of what they watch, among the components this one owns; gathered
+  // first, as hearing may end a watch. A component being freed has told its watchers already.
+  if (FComponents.empty() || !component->FFreeNotifies) return;
   std::vector<TComponent*> watchers;
   component->FFreeNotifies->ForEach([&](TComponent* c) {
     if (c->FOwner == this && !c->HearsEveryRemoval()) watchers.push_back(c);

@@ -46,11 +46,10 @@ void RefreshSnapshot(TBinding& binding, const String& path) {
 
 struct TFormModule::TState {
   ~TState() {
-    // The root goes first so that the watcher hears of everything while the bindings exist;
-    // they go with it, so nothing needs marking.
-    Closing = true;
-    Root.reset();
+    // The bindings go with the components: the watcher goes first, letting go of them all from
+    // its own list at once rather than hearing of each freeing.
     Watcher.reset();
+    Root.reset();
   }
   std::filesystem::path FileName;
   std::unique_ptr<TFormDocument> Document;
@@ -59,7 +58,6 @@ struct TFormModule::TState {
   std::vector<TBinding> Bindings;
   std::vector<TPendingReference> Pending;  // references into forms not open
   std::vector<TFormWarning> Warnings;
-  bool Closing = false;
 
   // After Bindings changed: the index is made again when next asked for. Most forms are opened
   // and saved without a component being freed or a reference mended in between.
@@ -70,7 +68,6 @@ struct TFormModule::TState {
   }
   void Watch(TComponent* component) { Watcher->FreeNotification(component); }
   void Gone(TComponent* component) {
-    if (Closing) return;
     if (const size_t* at = LiveBindings().Find(component)) {
       Bindings[*at].Alive = false;
       FLiveBindings->Erase(component);

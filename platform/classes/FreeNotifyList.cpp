@@ -36,11 +36,15 @@ void TFreeNotifyList::Remove(const TComponent* component) {
 }
 
 TComponent* TFreeNotifyList::TakeLast() {
+  // Only a component being freed takes its members, all of them, last first: the index would
+  // cost a scattered erase per member, and without it members still leave from the back.
+  if (FIndex) {
+    std::erase(FItems, nullptr);
+    FIndex.reset();
+  }
   TComponent* last = FItems.back();
   FItems.pop_back();
-  if (FIndex) FIndex->Erase(last);
   --FCount;
-  DropTrailingHoles();
   return last;
 }
 

@@ -17,7 +17,7 @@ class TFreeNotifyList {
   // Adds a component that is not in the list yet.
   void Add(TComponent* component);
   void Remove(const TComponent* component);
-  // Removes and returns the latest member.
+  // Removes and returns the latest member; for emptying the list of a component being freed.
   TComponent* TakeLast();
   template <class F>
   void ForEach(F proc) const {
