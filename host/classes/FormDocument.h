@@ -243,6 +243,12 @@ class TFormObject {
   TFormObject* AddChild(std::unique_ptr<TFormObject> child, int index = -1);
   // Takes a child out of this object, giving it to the caller.
   std::unique_ptr<TFormObject> RemoveChild(TFormObject* child);
+  std::unique_ptr<TFormObject> TakeChild(int index);
+  // Takes out and frees every child for which drop holds, in one pass over the children.
+  template <class F>
+  void DropChildren(F drop) {
+    std::erase_if(FChildren, [&](const std::unique_ptr<TFormObject>& c) { return drop(c.get()); });
+  }
   void Rename(const String& name);
 
  private:

@@ -291,8 +291,11 @@ TFormObject* TFormObject::AddChild(std::unique_ptr<TFormObject> child, int index
 
 std::unique_ptr<TFormObject> TFormObject::RemoveChild(TFormObject* child) {
   const int index = IndexOf(child);
-  if (index < 0) return nullptr;
-  auto taken = std::move(FChildren[static_cast<size_t>(index)]);
+  return index < 0 ? nullptr : TakeChild(index);
+}
+
+std::unique_ptr<TFormObject> TFormObject::TakeChild(int index) {
+  auto taken = std::move(FChildren.at(static_cast<size_t>(index)));
   FChildren.erase(FChildren.begin() + index);
   taken->FParent = nullptr;
   return taken;

@@ -274,7 +274,7 @@ class TSync {
     for (int i = object.ChildCount() - 1; i >= 0; --i) {
       TFormObject* child = object.Child(i);
       if (IsLive(child)) {
-        FOrphans[child] = object.RemoveChild(child);
+        FOrphans[child] = object.TakeChild(i);
       } else {
         Rescue(*child);
       }
@@ -296,6 +296,8 @@ class TSync {
         FByObject[FBindings[i].Object] = i;
       }
     }
+    std::unordered_set<const TFormObject*> dropped;
+    std::unordered_set<TFormObject*> parents;
     for (size_t i = 0; i < FBindings.size(); ++i) {
       TFormObject* object = FBindings[i].Object;
       if (keep[i] || gone.count(object) == 0 || IsLive(object)) continue;
@@ -307,10 +309,15 @@ class TSync {
       if (inner) continue;
       Rescue(*object);
       if (TFormObject* parent = object->Parent()) {
-        parent->RemoveChild(object);
+        dropped.insert(object);
+        parents.insert(parent);
       } else {
         FOrphans.erase(object);
       }
+    }
+    // A parent drops its gone blocks in one pass: thousands of them may go from one module.
+    for (TFormObject* parent : parents) {
+      parent->DropChildren([&](const TFormObject* child) { return dropped.count(child) > 0; });
     }
     std::vector<TBinding> kept;
     kept.reserve(FBindings.size());
