@@ -82,6 +82,30 @@ void BM_SaveForm(benchmark::State& state) {
   Report(state, text.size());
 }
 
+// Writing the form back after the user freed every second data source: the gone blocks leave
+// their parent's list.
+void BM_SaveAfterFreeing(benchmark::State& state) {
+  RegisterClasses();
+  const std::string& text = Form(state.range(0));
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto forms = std::make_unique<TFormSet>();
+    TFormModule& module = forms->OpenText(text, "Large.dfm");
+    TComponent* root = module.Root();
+    for (int i = root->ComponentCount() - 1; i >= 0; --i) {
+      TComponent* c = root->Components(i);
+      if (c->ClassNameIs(STR("TDataSource")) && i % 2 == 0) delete c;
+    }
+    state.ResumeTiming();
+    std::string out = module.Render();
+    benchmark::DoNotOptimize(out.data());
+    state.PauseTiming();
+    forms.reset();
+    state.ResumeTiming();
+  }
+  Report(state, text.size());
+}
+
 void BM_FreeForm(benchmark::State& state) {
   RegisterClasses();
   const std::string& text = Form(state.range(0));
@@ -114,6 +138,7 @@ BENCHMARK(BM_WriteFormText)->Apply(Sizes);
 BENCHMARK(BM_RenderFormText)->Apply(Sizes);
 BENCHMARK(BM_LoadForm)->Apply(Sizes);
 BENCHMARK(BM_SaveForm)->Apply(Sizes);
+BENCHMARK(BM_SaveAfterFreeing)->Apply(Sizes);
 BENCHMARK(BM_FreeForm)->Apply(Sizes);
 BENCHMARK(BM_RoundTrip)->Apply(Sizes);
 
