@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-bool TFreeNotifyList::Contains(const TComponent* component) const {
+bool TFreeNotifyList::Contains(const TComponent* component) {
+  IndexIfLong();
   if (FIndex) return FIndex->Find(component) != nullptr;
   return std::find(FItems.begin(), FItems.end(), component) != FItems.end();
 }
@@ -10,14 +11,11 @@ bool TFreeNotifyList::Contains(const TComponent* component) const {
 void TFreeNotifyList::Add(TComponent* component) {
   FItems.push_back(component);
   ++FCount;
-  if (FIndex) {
-    FIndex->Insert(component, FItems.size() - 1);
-  } else if (FCount >= kIndexFrom) {
-    Rebuild();
-  }
+  if (FIndex) FIndex->Insert(component, FItems.size() - 1);
 }
 
 void TFreeNotifyList::Remove(const TComponent* component) {
+  IndexIfLong();
   if (!FIndex) {
     // Members mostly leave in reverse order of arrival.
     const auto it = std::find(FItems.rbegin(), FItems.rend(), component);
@@ -50,6 +48,10 @@ TComponent* TFreeNotifyList::TakeLast() {
 
 void TFreeNotifyList::DropTrailingHoles() {
   while (!FItems.empty() && FItems.back() == nullptr) FItems.pop_back();
+}
+
+void TFreeNotifyList::IndexIfLong() {
+  if (!FIndex && FItems.size() >= kIndexFrom) Rebuild();
 }
 
 void TFreeNotifyList::Rebuild() {

@@ -13,7 +13,7 @@ class TFreeNotifyList {
  public:
   bool Empty() const { return FCount == 0; }
   size_t Count() const { return FCount; }
-  bool Contains(const TComponent* component) const;
+  bool Contains(const TComponent* component);
   // Adds a component that is not in the list yet.
   void Add(TComponent* component);
   void Remove(const TComponent* component);
@@ -29,11 +29,13 @@ class TFreeNotifyList {
  private:
   static constexpr size_t kIndexFrom = 16;
   void DropTrailingHoles();
+  void IndexIfLong();
   void Rebuild();
 
   std::vector<TComponent*> FItems;  // null where a member left
-  // Positions, once the list is long; most lists (a component's, naming its module) stay short,
-  // and every component of a form has one.
+  // Positions, made when a long list is first searched: most lists (a component's, naming its
+  // module) stay short, and a module's list of every component of its form is built at loading
+  // and let go at closing without a search.
   std::unique_ptr<TPointerMap<const TComponent*, size_t>> FIndex;
   size_t FCount = 0;
 };
