@@ -160,6 +160,10 @@ TComponent* TComponent::FindComponent(StringView name) const {
   return FNames->Find(name);
 }
 
+void TComponent::PrefetchComponent(StringView name) const {
+  if (!name.empty() && FNames) FNames->Prefetch(name);
+}
+
 void TComponent::SetDesigning(bool value, bool children) {
   SetComponentStateFlag(csDesigning, value);
   if (children) {

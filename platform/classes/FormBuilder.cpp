@@ -114,6 +114,7 @@ void TFormBuilder::ReadObject(const TFormObject& object, TComponent* parent, TCo
     // Objects of an ancestor (inherited, inline) may exist already in the instance read into.
     if (object.Kind != TFormObjectKind::okObject) component = owner->FindComponent(object.Name);
     if (component == nullptr) {
+      owner->PrefetchComponent(object.Name);  // while the component is made
       component = CreateComponent(object, parent, owner);
       component->SetName(object.Name);
     }

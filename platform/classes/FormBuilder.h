@@ -9,7 +9,7 @@
 // A reference waiting for its component: Name is the text as read ("Query1", "Form2.Query1").
 struct TPendingReference {
   TComponent* Component = nullptr;  // the component whose property it is
-  String Path;                // dotted property path from Component; empty inside collection items
+  TFormName Path;             // dotted property path from Component; empty inside collection items
   TObject* Target = nullptr;  // the object that has the property
   const TPropInfo* Prop = nullptr;
   String Name;

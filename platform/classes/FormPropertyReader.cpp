@@ -128,7 +128,7 @@ void ReadValue(const TContext& context, TObject* target, const TPropInfo& prop,
         Invalid();
       }
       context.Builder.Pending.push_back({context.Component,
-                                         context.InItem ? String() : property.Name.Str(), target,
+                                         context.InItem ? TFormName() : property.Name, target,
                                          &prop, value.Text, context.LookupRoot, property.Source});
       return;
     case TTypeKind::tkRecord:
