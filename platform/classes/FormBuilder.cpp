@@ -105,7 +105,18 @@ void TFormBuilder::Begin(TComponent* component, const TFormObject& object) {
 }
 
 void TFormBuilder::ReadChildren(const TFormObject& object, TComponent* parent, TComponent* owner) {
-  for (int i = 0; i < object.ChildCount(); ++i) ReadObject(*object.Child(i), parent, owner);
+  // The objects' names go into the owner's index: the place of each is fetched while the two
+  // objects before it are read.
+  constexpr int kAhead = 2;
+  const int count = object.ChildCount();
+  const auto prefetch = [&](int i) {
+    if (i < count) owner->PrefetchComponent(object.Child(i)->Name);
+  };
+  for (int i = 0; i < kAhead; ++i) prefetch(i);
+  for (int i = 0; i < count; ++i) {
+    prefetch(i + kAhead);
+    ReadObject(*object.Child(i), parent, owner);
+  }
 }
 
 void TFormBuilder::ReadObject(const TFormObject& object, TComponent* parent, TComponent* owner) {
@@ -114,7 +125,6 @@ void TFormBuilder::ReadObject(const TFormObject& object, TComponent* parent, TCo
     // Objects of an ancestor (inherited, inline) may exist already in the instance read into.
     if (object.Kind != TFormObjectKind::okObject) component = owner->FindComponent(object.Name);
     if (component == nullptr) {
-      owner->PrefetchComponent(object.Name);  // while the component is made
       component = CreateComponent(object, parent, owner);
       component->SetName(object.Name);
     }
