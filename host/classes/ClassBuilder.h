@@ -58,8 +58,9 @@ TValue ToValue(V v) {
   }
 }
 
+// Strings and methods reach the setter as the value holds them, without a copy.
 template <class V>
-V FromValue(const TValue& value) {
+decltype(auto) FromValue(const TValue& value) {
   try {
     if constexpr (std::is_same_v<V, bool>) {
       return std::get<int64_t>(value) != 0;

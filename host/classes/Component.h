@@ -44,6 +44,9 @@ class TComponent : public TPersistent {
   void RemoveComponent(TComponent* component);
   // Null when no owned component has that name (case-insensitive). Owners keep an index.
   TComponent* FindComponent(StringView name) const;
+  // A hint that name is soon looked up or given to an owned component: on an owner of many
+  // components, its place in the index is fetched meanwhile.
+  void PrefetchComponent(StringView name) const;
 
   // The designer's stored position of a non-visual component: low 16 bits left, high 16 top.
   int32_t DesignInfo() const { return FDesignInfo; }

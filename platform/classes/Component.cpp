@@ -65,9 +65,25 @@ void TComponent::ValidateRename(TComponent* component, const String& currentName
   }
 }
 
+namespace {
+
+// Most names are ASCII identifiers, told apart without decoding the characters.
+bool IsValidName(StringView name) {
+  const auto letter = [](Char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+  };
+  if (name.empty() || !letter(name[0])) return IsValidIdent(name);
+  for (const Char c : name) {
+    if (!letter(c) && (c < '0' || c > '9')) return IsValidIdent(name);
+  }
+  return true;
+}
+
+}  // namespace
+
 void TComponent::SetName(const String& name) {
   if (name == FName) return;
-  if (!name.empty() && !IsValidIdent(name)) {
+  if (!name.empty() && !IsValidName(name)) {
     throw EComponentError(STR("'") + name + STR("' is not a valid component name"));
   }
   if (FOwner == nullptr) {
@@ -142,6 +158,10 @@ void TComponent::UnindexName(const TComponent* component) {
 TComponent* TComponent::FindComponent(StringView name) const {
   if (name.empty() || !FNames) return nullptr;
   return FNames->Find(name);
+}
+
+void TComponent::PrefetchComponent(StringView name) const {
+  if (!name.empty() && FNames) FNames->Prefetch(name);
 }
 
 void TComponent::SetDesigning(bool value, bool children) {

@@ -50,7 +50,18 @@ std::vector<TPendingReference> ResolveReferences(std::vector<TPendingReference> 
                                                  const std::vector<TComponent*>& roots,
                                                  const TReferenceProblem& problem) {
   std::vector<TPendingReference> unresolved;
-  for (TPendingReference& ref : pending) {
+  // The references of a large form point all over its name index: each lookup is started a
+  // few references ahead.
+  constexpr size_t kAhead = 8;
+  const auto prefetch = [&](size_t i) {
+    if (i >= pending.size()) return;
+    const StringView name = pending[i].Name;
+    pending[i].LookupRoot->PrefetchComponent(name.substr(0, name.find('.')));
+  };
+  for (size_t i = 0; i < kAhead; ++i) prefetch(i);
+  for (size_t i = 0; i < pending.size(); ++i) {
+    prefetch(i + kAhead);
+    TPendingReference& ref = pending[i];
     TComponent* found = FindComponentByPath(ref.Name, ref.LookupRoot, roots);
     if (found == nullptr) {
       unresolved.push_back(std::move(ref));

@@ -33,6 +33,28 @@ void TFormBuilder::Problem(const String& message, const TFormSource& at) {
   Problem(message, line, column);
 }
 
+template <class TLookup>
+const void* TFormBuilder::Found(const void* cls, const String* name, TLookup lookup) {
+  const size_t hash = FoundHash(cls, name);
+  const auto same = [&](const TFound& slot) { return slot.Class == cls && slot.Name == name; };
+  if (const TFound* slot = FFound.Find(hash, same)) return slot->Result;
+  const void* result = lookup();
+  if (result != nullptr || cls != nullptr) FFound.Insert(hash, same, TFound{cls, name, result});
+  return result;
+}
+
+const TPropInfo* TFormBuilder::FindProp(const TClassInfo& cls, const TFormName& name) {
+  return static_cast<const TPropInfo*>(Found(&cls, &name.Str(), [&] {
+    const StringView text = name;
+    return cls.FindProp(text.substr(0, text.find('.')));
+  }));
+}
+
+// A class name not registered is not remembered: the unknown class handlers may register it.
+TClass TFormBuilder::FindClass(const TFormName& name) {
+  return static_cast<TClass>(Found(nullptr, &name.Str(), [&] { return GetClass(name); }));
+}
+
 TComponent* TFormBuilder::Build(const TFormObject& root, TComponent* instance) {
   std::unique_ptr<TComponent> created;
   TComponent* component = instance;
@@ -63,7 +85,7 @@ void TFormBuilder::SetRootName(TComponent* root, const TFormObject& object) {
 
 TComponent* TFormBuilder::CreateComponent(const TFormObject& object, TComponent* parent,
                                           TComponent* owner) {
-  const TClass cls = GetClass(object.ClassName);
+  const TClass cls = FindClass(object.ClassName);
   if (cls != nullptr && cls->Create && cls->InheritsFrom(TComponent::StaticClass())) {
     return static_cast<TComponent*>(cls->Create(owner));
   }
@@ -83,7 +105,18 @@ void TFormBuilder::Begin(TComponent* component, const TFormObject& object) {
 }
 
 void TFormBuilder::ReadChildren(const TFormObject& object, TComponent* parent, TComponent* owner) {
-  for (int i = 0; i < object.ChildCount(); ++i) ReadObject(*object.Child(i), parent, owner);
+  // The objects' names go into the owner's index: the place of each is fetched while the two
+  // objects before it are read.
+  constexpr int kAhead = 2;
+  const int count = object.ChildCount();
+  const auto prefetch = [&](int i) {
+    if (i < count) owner->PrefetchComponent(object.Child(i)->Name);
+  };
+  for (int i = 0; i < kAhead; ++i) prefetch(i);
+  for (int i = 0; i < count; ++i) {
+    prefetch(i + kAhead);
+    ReadObject(*object.Child(i), parent, owner);
+  }
 }
 
 void TFormBuilder::ReadObject(const TFormObject& object, TComponent* parent, TComponent* owner) {

@@ -128,7 +128,7 @@ void ReadValue(const TContext& context, TObject* target, const TPropInfo& prop,
         Invalid();
       }
       context.Builder.Pending.push_back({context.Component,
-                                         context.InItem ? String() : property.Name.Str(), target,
+                                         context.InItem ? TFormName() : property.Name, target,
                                          &prop, value.Text, context.LookupRoot, property.Source});
       return;
     case TTypeKind::tkRecord:
@@ -143,9 +143,9 @@ void ReadValue(const TContext& context, TObject* target, const TPropInfo& prop,
 bool ReadPath(const TContext& context, TObject* target, const TFormProperty& property) {
   const StringView path = property.Name;
   TObject* object = target;
+  const TPropInfo* prop = context.Builder.FindProp(object->ClassType(), property.Name);
   size_t start = 0;
-  for (size_t dot = path.find('.'); dot != StringView::npos; dot = path.find('.', start)) {
-    const TPropInfo* prop = object->ClassType().FindProp(path.substr(start, dot - start));
+  for (size_t dot = path.find('.'); dot != StringView::npos;) {
     start = dot + 1;
     if (prop == nullptr || prop->Kind() != TTypeKind::tkClass) return false;
     const TValue value = GetPropValue(object, *prop);
@@ -156,10 +156,11 @@ bool ReadPath(const TContext& context, TObject* target, const TFormProperty& pro
       return true;
     }
     object = *inner;
+    dot = path.find('.', start);
+    prop = object->ClassType().FindProp(path.substr(start, dot - start));
   }
-  const StringView last = path.substr(start);
-  const TPropInfo* prop = object->ClassType().FindProp(last);
   if (prop == nullptr) {
+    const StringView last = path.substr(start);
     if (start == 0 && object == context.Component && !context.InItem &&
         (SameText(last, STR("Left")) || SameText(last, STR("Top")))) {
       ReadDesignPosition(context.Component, last, property.Value);

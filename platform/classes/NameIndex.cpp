@@ -18,6 +18,10 @@ TComponent* TNameIndex::Find(StringView name) const {
   return slot != nullptr ? slot->Component : nullptr;
 }
 
+void TNameIndex::Prefetch(StringView name) const {
+  FTable.Prefetch(TTextHash()(name));
+}
+
 void TNameIndex::Add(TComponent* component) {
   const size_t hash = TTextHash()(component->Name());
   FTable.Insert(hash, Named(hash, component->Name()), TSlot{hash, component});

@@ -7,6 +7,8 @@
 class TNameIndex {
  public:
   TComponent* Find(StringView name) const;
+  // Starts loading where name is looked up (see TFlatTable::Prefetch).
+  void Prefetch(StringView name) const;
   // Keeps the first component of a name: a subclass that lets a name in twice finds that one.
   void Add(TComponent* component);
   // Takes out the component if it is the one indexed under its name.

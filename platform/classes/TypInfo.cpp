@@ -233,8 +233,16 @@ int64_t GetEnumValue(const TTypeInfo& type, StringView name) {
 
 namespace {
 
+// Looked up by any view of a name, without making an upper-case copy first.
+struct TNameHash : TTextHash {
+  using is_transparent = void;
+};
+struct TNameEqual : TTextEqual {
+  using is_transparent = void;
+};
+
 struct Registry {
-  std::map<String, const TClassInfo*> byUpperName;
+  std::unordered_map<String, const TClassInfo*, TNameHash, TNameEqual> byName;
 };
 
 Registry& TheRegistry() {
@@ -245,23 +253,20 @@ Registry& TheRegistry() {
 }  // namespace
 
 void RegisterClass(const TClassInfo& cls) {
-  TheRegistry().byUpperName[UpperCase(cls.Name)] = &cls;
+  TheRegistry().byName.insert_or_assign(cls.Name, &cls);
 }
 
 void RegisterClassAlias(const TClassInfo& cls, const String& alias) {
-  TheRegistry().byUpperName[UpperCase(alias)] = &cls;
+  TheRegistry().byName.insert_or_assign(alias, &cls);
 }
 
 void UnRegisterClass(const TClassInfo& cls) {
-  auto& map = TheRegistry().byUpperName;
-  for (auto it = map.begin(); it != map.end();) {
-    it = it->second == &cls ? map.erase(it) : std::next(it);
-  }
+  std::erase_if(TheRegistry().byName, [&](const auto& entry) { return entry.second == &cls; });
 }
 
 TClass GetClass(StringView name) {
-  const auto& map = TheRegistry().byUpperName;
-  const auto it = map.find(UpperCase(name));
+  const auto& map = TheRegistry().byName;
+  const auto it = map.find(name);
   return it == map.end() ? nullptr : it->second;
 }
 

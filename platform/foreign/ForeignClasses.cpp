@@ -169,7 +169,19 @@ const TTypeInfo& SlotType(const TForeignPropDef& prop, const TClassInfo* refClas
   return TypeInfoString();
 }
 
-TPropInfo BuildProp(const TForeignPropDef& def, size_t slot, const TClassInfo* refClass) {
+// The slots of an instance of a foreign class: the class's kind tells the instance's C++ class,
+// which spares the property accessors a cross-cast at run time.
+TForeignProperties& SlotsOf(TObject* o, bool dataSet) {
+  if (dataSet) return *static_cast<TForeignDataSet*>(o);
+  return *static_cast<TForeignComponent*>(o);
+}
+const TForeignProperties& SlotsOf(const TObject* o, bool dataSet) {
+  if (dataSet) return *static_cast<const TForeignDataSet*>(o);
+  return *static_cast<const TForeignComponent*>(o);
+}
+
+TPropInfo BuildProp(const TForeignPropDef& def, size_t slot, const TClassInfo* refClass,
+                    TForeignKind classKind) {
   TPropInfo prop;
   prop.Name = def.Name;
   prop.PropType = &SlotType(def, refClass);
@@ -203,15 +215,16 @@ TPropInfo BuildProp(const TForeignPropDef& def, size_t slot, const TClassInfo* r
       break;
   }
   if (def.Kind == K::Boolean || def.Kind == K::Integer) prop.Default = 0;
-  prop.Get = [slot, kind = def.Kind](const TObject* o) {
-    return dynamic_cast<const TForeignProperties*>(o)->GetSlot(slot, kind);
+  const bool dataSet = classKind == TForeignKind::DataSet;
+  prop.Get = [slot, kind = def.Kind, dataSet](const TObject* o) {
+    return SlotsOf(o, dataSet).GetSlot(slot, kind);
   };
-  prop.Set = [slot, kind = def.Kind, refClass](TObject* o, const TValue& v) {
+  prop.Set = [slot, kind = def.Kind, refClass, dataSet](TObject* o, const TValue& v) {
     if (kind == K::Reference) {
       const TObject* target = std::get<TObject*>(v);
       if (target != nullptr && !target->InheritsFrom(*refClass)) throw EInvalidCast();
     }
-    dynamic_cast<TForeignProperties*>(o)->SetSlot(slot, kind, v);
+    SlotsOf(o, dataSet).SetSlot(slot, kind, v);
   };
   return prop;
 }
@@ -254,8 +267,8 @@ struct TForeignRegistry {
     }
     for (size_t slot = 0; slot < def.Props.size(); ++slot) {
       const TForeignPropDef& prop = def.Props[slot];
-      info->Props.push_back(
-          BuildProp(prop, slot, prop.RefClass != nullptr ? Find(prop.RefClass) : nullptr));
+      info->Props.push_back(BuildProp(
+          prop, slot, prop.RefClass != nullptr ? Find(prop.RefClass) : nullptr, def.Kind));
     }
     classes[UpperCase(def.Name)] = std::move(info);
   }

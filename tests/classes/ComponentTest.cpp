@@ -33,6 +33,18 @@ const TClassInfo& TWatcher::StaticClass() {
   return info;
 }
 
+// ASCII names are told apart character by character; the neighbours of each range count.
+TEST(Component, AsciiNamesAndTheirBorders) {
+  TComponent c(nullptr);
+  for (const char* name : {"_", "_9", "aZ_09", "Zz", "Query1Клиент"}) {
+    EXPECT_NO_THROW(c.SetName(FromUtf8(name))) << name;
+  }
+  for (const char* name : {"9a", "@a", "a[", "`a", "a{", "a/", "a:", "a-b", "a.b", "a\x7F"}) {
+    EXPECT_THROW(c.SetName(FromUtf8(name)), EComponentError) << name;
+  }
+  EXPECT_EQ(c.Name(), FromUtf8("Query1Клиент"));
+}
+
 TEST(Component, OwnerFreesWhatItOwnsAndNamesAreUnique) {
   TComponent root(nullptr);
   auto* a = new TComponent(&root);
@@ -158,6 +170,30 @@ TEST(TypInfo, PropertiesAndMethodsByName) {
   // A handler the class does not provide (a user form's event) does nothing.
   EXPECT_NO_THROW(
       CallMethod(TMethod{obj.get(), STR("FormCreate")}, static_cast<TObject*>(nullptr)));
+}
+
+TEST(TypInfo, TheRegistryFindsClassesAndAliasesWithoutRegardToCase) {
+  TClassInfo first;
+  first.Name = STR("TRegistryProbe");
+  TClassInfo second;
+  second.Name = STR("TRegistryProbe2");
+  RegisterClass(first);
+  RegisterClassAlias(first, STR("TProbeAlias"));
+  EXPECT_EQ(GetClass(STR("tregistryprobe")), &first);
+  EXPECT_EQ(GetClass(STR("TPROBEALIAS")), &first);
+  EXPECT_EQ(GetClass(STR("TRegistryProb")), nullptr);
+  // A name registered again, in any case, names the class registered last.
+  RegisterClassAlias(second, STR("tprobealias"));
+  EXPECT_EQ(GetClass(STR("TProbeAlias")), &second);
+  // Unregistering a class drops its aliases and leaves the others.
+  RegisterClassAlias(first, STR("TProbeOther"));
+  UnRegisterClass(first);
+  EXPECT_EQ(GetClass(STR("TRegistryProbe")), nullptr);
+  EXPECT_EQ(GetClass(STR("TProbeOther")), nullptr);
+  EXPECT_EQ(GetClass(STR("TProbeAlias")), &second);
+  EXPECT_THROW(FindClass(STR("TRegistryProbe")), EClassNotFound);
+  UnRegisterClass(second);
+  EXPECT_EQ(GetClass(STR("TProbeAlias")), nullptr);
 }
 
 TEST(TypInfo, PropertiesByNameAsClassesGainThem) {

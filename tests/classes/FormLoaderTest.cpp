@@ -291,6 +291,87 @@ end
   EXPECT_TRUE(root.FindComponent(STR("X"))->ClassNameIs(STR("TSomethingElse")));
 }
 
+// Names are looked up once per class and spelling: each must still reach its own class.
+TEST_F(FormLoader, PropertyNamesInAnySpellingOnEachClass) {
+  TTestControl root(nullptr);
+  const auto warnings = Read(&root, R"(object F: TTestControl
+  Caption = 'root'
+  object A: TTestControl
+    caption = 'a'
+    LEFT = 3
+    Font.Name = 'Arial'
+    font.name = 'Tahoma'
+  end
+  object S: TTestDataSource
+    Left = 5
+    Top = 7
+    Font.Name = 'Arial'
+  end
+  object C: TTestControl
+    CAPTION = 'c'
+    Left = 4
+  end
+end
+)");
+  EXPECT_TRUE(warnings.empty());
+  EXPECT_EQ(root.Caption, STR("root"));
+  auto* a = As<TTestControl>(root.FindComponent(STR("A")));
+  EXPECT_EQ(a->Caption, STR("a"));
+  EXPECT_EQ(a->Left, 3);
+  EXPECT_EQ(a->Font()->Name, STR("Tahoma"));
+  auto* c = As<TTestControl>(root.FindComponent(STR("C")));
+  EXPECT_EQ(c->Caption, STR("c"));
+  EXPECT_EQ(c->Left, 4);
+  // Not published there: the designer position, and a name that stays raw.
+  EXPECT_EQ(root.FindComponent(STR("S"))->DesignInfo(), 5 | (7 << 16));
+  TFormReadOptions strict;
+  strict.AllowUnknownProperties = false;
+  const auto error = ReadError(R"(object F: TTestControl
+  object A: TTestControl
+    Font.Name = 'Arial'
+  end
+  object S: TTestDataSource
+    Font.Name = 'Arial'
+  end
+end
+)",
+                               strict);
+  ASSERT_TRUE(error);
+  EXPECT_NE(error->Message().find(STR("S.Font.Name")), String::npos) << ToUtf8(error->Message());
+}
+
+// The handlers may register a class they are asked for; its later objects come from it.
+TEST_F(FormLoader, AClassRegisteredWhileReadingMakesItsLaterObjects) {
+  static const TClassInfo late = [] {
+    TClassInfo cls;
+    cls.Name = STR("TLateControl");
+    cls.Parent = &TTestControl::StaticClass();
+    cls.Create = [](TComponent* owner) -> TObject* { return new TTestControl(owner); };
+    return cls;
+  }();
+  int asked = 0;
+  RegisterUnknownClassHandler(STR("late"),
+                              [&](StringView, TComponent*, TComponent* owner) -> TComponent* {
+                                ++asked;
+                                RegisterClass(late);
+                                return new TTestControl(owner);
+                              });
+  TComponent root(nullptr);
+  Read(&root, R"(object F: TF
+  object A: TLateControl
+    Caption = 'a'
+  end
+  object B: TLateControl
+    Caption = 'b'
+  end
+end
+)");
+  UnregisterUnknownClassHandler(STR("late"));
+  UnRegisterClass(late);
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(As<TTestControl>(root.FindComponent(STR("B")))->Caption, STR("b"));
+}
+
 TEST_F(FormLoader, LayoutIntoAnExistingInstance) {
   TTestControl form(nullptr);
   const auto path = std::filesystem::temp_directory_path() / "ombrix_layout_test.dfm";
