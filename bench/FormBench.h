@@ -146,4 +146,14 @@ inline void AddAllocatorContext() {
                               dlsym(RTLD_DEFAULT, "mi_version") != nullptr ? "mimalloc" : "glibc");
 }
 
+// main of a form benchmark program, after what it does on its own.
+inline int RunBenchmarks(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  AddAllocatorContext();
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
+
 }  // namespace formbench

@@ -151,10 +151,5 @@ int main(int argc, char** argv) {
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
     return out ? 0 : 1;
   }
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  formbench::AddAllocatorContext();
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return formbench::RunBenchmarks(argc, argv);
 }

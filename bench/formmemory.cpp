@@ -103,10 +103,5 @@ BENCHMARK(BM_RoundTripHeap)->Apply(Sizes);
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  formbench::AddAllocatorContext();
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return formbench::RunBenchmarks(argc, argv);
 }

@@ -35,12 +35,11 @@ class TSparseArray {
     uint8_t Index;
     T Value;
   };
-  auto Find(size_t index) const {
-    return std::find_if(FValues.begin(), FValues.end(),
-                        [index](const TEntry& e) { return e.Index == index; });
-  }
-  auto Find(size_t index) {
-    return std::find_if(FValues.begin(), FValues.end(),
+  auto Find(size_t index) const { return Find(FValues, index); }
+  auto Find(size_t index) { return Find(FValues, index); }
+  template <class TValues>
+  static auto Find(TValues& values, size_t index) {
+    return std::find_if(values.begin(), values.end(),
                         [index](const TEntry& e) { return e.Index == index; });
   }
   std::vector<TEntry> FValues;
